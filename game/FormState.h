@@ -1,0 +1,16 @@
+#pragma once
+
+#include "runtime/Arithmetic.h"
+#include "runtime/IntegerArray.h"
+
+// The window-level variables the event procedures share. The board itself is
+// not here: it is what the tile boxes show.
+struct FormState {
+    IntegerArray<16> CellOrder;
+    Boolean GameStarted = false;
+    Integer LoopIndex = 0;
+    Integer ClickedBox = 0;
+    Integer BlankBox = 0;
+    Integer ClickedCell = 0;
+    Integer PictureChoice = 0;
+};

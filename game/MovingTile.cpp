@@ -1,0 +1,60 @@
+#include "game/MovingTile.h"
+
+#include "game/FormState.h"
+#include "runtime/Conversions.h"
+#include "runtime/MessageBox.h"
+#include "ui/TileBox.h"
+#include "ui/frmMain.h"
+
+#include <QLineEdit>
+
+MovingTile::MovingTile(frmMain &form, FormState &state, MessageBox &messageBox)
+    : form_(form), state_(state), messageBox_(messageBox)
+{
+}
+
+void MovingTile::Picture1_Click(Integer Index)
+{
+    if (!state_.GameStarted)
+        return;
+    Integer &LoopIndex = state_.LoopIndex;
+    const Integer PictureChoice = state_.PictureChoice;
+
+    state_.ClickedBox = form_.Picture1(Index).Index();
+    for (LoopIndex = 0; LoopIndex <= 15; LoopIndex = Arithmetic::add(LoopIndex, 1)) {
+        if (form_.Picture1(state_.ClickedBox).Picture()->Handle() == form_.PictureClip1(PictureChoice).cellPicture(LoopIndex)->Handle())
+            state_.ClickedCell = LoopIndex;
+    }
+    for (LoopIndex = 0; LoopIndex <= 15; LoopIndex = Arithmetic::add(LoopIndex, 1)) {
+        if (form_.Picture1(LoopIndex).Picture()->Handle() == form_.PictureClip1(PictureChoice).cellPicture(BlankCell)->Handle())
+            state_.BlankBox = form_.Picture1(LoopIndex).Index();
+    }
+
+    if (!besideInRow() && !besideInColumn()) {
+        messageBox_.show(QStringLiteral("Cannot move !!!"), MessageBox::OkOnly);
+        return;
+    }
+
+    form_.Picture1(state_.ClickedBox).setPicture(form_.PictureClip1(PictureChoice).cellPicture(BlankCell));
+    form_.Picture1(state_.BlankBox).setPicture(form_.PictureClip1(PictureChoice).cellPicture(state_.ClickedCell));
+    form_.Text1().setText(Conversions::numberToText(Arithmetic::add(Conversions::textToNumber(form_.Text1().text()), 1.0)));
+}
+
+// All three comparisons are made, as bitwise operators on the results.
+Boolean MovingTile::besideInRow() const
+{
+    const TileBox &hole = form_.Picture1(state_.BlankBox);
+    const TileBox &clicked = form_.Picture1(state_.ClickedBox);
+    return (clicked.Top() == hole.Top())
+         & ((Arithmetic::add(hole.Left(), HorizontalStep) == clicked.Left())
+            | (Arithmetic::subtract(hole.Left(), HorizontalStep) == clicked.Left()));
+}
+
+Boolean MovingTile::besideInColumn() const
+{
+    const TileBox &hole = form_.Picture1(state_.BlankBox);
+    const TileBox &clicked = form_.Picture1(state_.ClickedBox);
+    return (clicked.Left() == hole.Left())
+         & ((Arithmetic::add(hole.Top(), VerticalStep) == clicked.Top())
+            | (Arithmetic::subtract(hole.Top(), VerticalStep) == clicked.Top()));
+}

@@ -1,0 +1,19 @@
+#include "game/Quitting.h"
+
+#include "runtime/MessageBox.h"
+#include "runtime/ProgramEnd.h"
+
+#include <QString>
+
+Quitting::Quitting(MessageBox &messageBox, ProgramEnd &programEnd)
+    : messageBox_(messageBox), programEnd_(programEnd)
+{
+}
+
+void Quitting::cmdExit_Click()
+{
+    if (messageBox_.show(QStringLiteral("Are you sure you want to quit?"), MessageBox::YesNo + MessageBox::Question,
+                         QStringLiteral("Quit?"))
+        == MessageBox::Yes)
+        programEnd_.end(0);
+}

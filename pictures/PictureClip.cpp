@@ -1,0 +1,37 @@
+#include "pictures/PictureClip.h"
+
+#include "runtime/RuntimeError.h"
+
+#include <QImageReader>
+
+PictureClip::PictureClip(QString picturePath)
+    : picturePath_(std::move(picturePath))
+{
+}
+
+CellPictureRef PictureClip::cellPicture(Integer cellNumber) const
+{
+    if (cellNumber < 0 || cellNumber >= CellCount)
+        throw RuntimeError::invalidProcedureCall();
+    if (!cells_[0])
+        cut();
+    return cells_[std::size_t(cellNumber)];
+}
+
+QRect PictureClip::cellRectangle(QSize pictureSize, int cellNumber)
+{
+    const int width = pictureSize.width() / Columns;
+    const int height = pictureSize.height() / Rows;
+    return {width * (cellNumber % Columns), height * (cellNumber / Columns), width, height};
+}
+
+void PictureClip::cut() const
+{
+    QImageReader reader(picturePath_);
+    const QImage picture = reader.read().convertToFormat(QImage::Format_RGB32);
+    if (picture.isNull())
+        throw RuntimeError(QStringLiteral("Invalid picture: %1").arg(reader.errorString()));
+    for (int cell = 0; cell < CellCount; ++cell)
+        cells_[std::size_t(cell)] = std::make_shared<const CellPicture>(
+            picture.copy(cellRectangle(picture.size(), cell)));
+}

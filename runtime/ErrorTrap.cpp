@@ -1,0 +1,37 @@
+#include "runtime/ErrorTrap.h"
+
+#include "runtime/MessageBox.h"
+#include "runtime/ProgramEnd.h"
+#include "runtime/RuntimeError.h"
+
+#include <QString>
+#include <cstdio>
+
+ErrorTrap::ErrorTrap(MessageBox &messageBox, ProgramEnd &programEnd)
+    : messageBox_(messageBox), programEnd_(programEnd)
+{
+}
+
+void ErrorTrap::run(const std::function<void()> &procedure) noexcept
+{
+    try {
+        procedure();
+    } catch (const RuntimeError &error) {
+        report(error.description());
+    } catch (const std::exception &error) {
+        report(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        report(QStringLiteral("Unknown error"));
+    }
+}
+
+void ErrorTrap::report(const QString &description) noexcept
+{
+    try {
+        messageBox_.show(QStringLiteral("Run-time error:\n\n%1").arg(description), MessageBox::Critical);
+    } catch (...) {
+        // The program ends either way; the message still reaches the terminal.
+        std::fprintf(stderr, "vennaro: run-time error: %s\n", qPrintable(description));
+    }
+    programEnd_.end(1);
+}

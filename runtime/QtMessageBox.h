@@ -1,0 +1,8 @@
+#pragma once
+
+#include "runtime/MessageBox.h"
+
+class QtMessageBox : public MessageBox {
+public:
+    int show(const QString &prompt, int style, const QString &title = QString()) override;
+};

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "pictures/PictureClip.h"
+#include "runtime/Arithmetic.h"
+
+#include <QWidget>
+#include <cstdint>
+
+// One picture box of the tile grid. It shows the cell picture last given to
+// it, anchored at its top-left corner inside a one-pixel border and cut off at
+// its edges, and gives that same picture back when asked. Left and Top read
+// back in twips exactly as the box was laid out.
+class TileBox : public QWidget {
+    Q_OBJECT
+
+public:
+    TileBox(Integer index, QWidget *parent);
+
+    void place(int leftTwips, int topTwips, int widthTwips, int heightTwips);
+
+    Integer Index() const { return index_; }
+    float Left() const { return left_; }
+    float Top() const { return top_; }
+
+    CellPictureRef Picture() const { return picture_; }
+    void setPicture(CellPictureRef picture);
+
+    std::uint32_t BackColor() const { return backColor_; }
+    void setBackColor(std::uint32_t colorValue);
+
+Q_SIGNALS:
+    void clicked(int index);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    Integer index_;
+    float left_ = 0;
+    float top_ = 0;
+    CellPictureRef picture_;
+    std::uint32_t backColor_;
+    bool pressed_ = false;
+};

@@ -1,0 +1,182 @@
+#include "ui/frmMain.h"
+
+#include "runtime/RuntimeError.h"
+#include "ui/ColorValue.h"
+#include "ui/CommandButton.h"
+#include "ui/TileBox.h"
+#include "ui/Twips.h"
+
+#include <QComboBox>
+#include <QCursor>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+
+const std::array<const char *, frmMain::PictureSetCount> frmMain::PictureTitles = {
+    "Mountain Lake", "Stained Glass", "Fractal Reef"};
+
+namespace {
+
+constexpr int ClientWidthTwips = 8475;
+constexpr int ClientHeightTwips = 5985;
+constexpr int BorderPixels = 1;
+
+// Liberation Sans stands in for both faces of the design; sizes are the
+// design's points at 96 pixels per inch.
+QFont boldFont(double points)
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(qRound(points * 96.0 / 72.0));
+    font.setWeight(QFont::Bold);
+    return font;
+}
+
+void place(QWidget *control, int left, int top, int width, int height)
+{
+    control->setGeometry(Twips::toPixels(left, top, width, height));
+}
+
+void setColors(QWidget *control, QPalette::ColorRole backgroundRole, std::uint32_t background)
+{
+    QPalette palette = control->palette();
+    palette.setColor(backgroundRole, ColorValue::toColor(background));
+    control->setPalette(palette);
+}
+
+QLabel *makeLabel(const QString &text, double points, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setFont(boldFont(points));
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setAutoFillBackground(true);
+    setColors(label, QPalette::Window, ColorValue::LightPeach);
+    return label;
+}
+
+CommandButton *makeButton(const QString &caption, QWidget *parent)
+{
+    auto *button = new CommandButton(caption, ColorValue::LightOrange, parent);
+    button->setFont(boldFont(13.5));
+    return button;
+}
+
+} // namespace
+
+frmMain::frmMain(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      PictureClip1_{PictureClip(QStringLiteral(":/pictures/picture0.bmp")),
+                    PictureClip(QStringLiteral(":/pictures/picture1.bmp")),
+                    PictureClip(QStringLiteral(":/pictures/picture2.bmp"))}
+{
+    const QSize client(Twips::toPixels(ClientWidthTwips), Twips::toPixels(ClientHeightTwips));
+    setFixedSize(client + QSize(2 * BorderPixels, 2 * BorderPixels));
+    setAutoFillBackground(true);
+    setColors(this, QPalette::Window, 0x00000000);
+
+    client_ = new QWidget(this);
+    client_->setGeometry(QRect(QPoint(BorderPixels, BorderPixels), client));
+    client_->setAutoFillBackground(true);
+    setColors(client_, QPalette::Window, ColorValue::LightPeach);
+
+    createFrame();
+
+    Combo1_ = new QComboBox(client_);
+    place(Combo1_, 5160, 1440, 3135, 405);
+    Combo1_->setFont(boldFont(12));
+    Combo1_->setEditable(true);
+    Combo1_->setInsertPolicy(QComboBox::NoInsert);
+    for (const char *title : PictureTitles)
+        Combo1_->addItem(QString::fromLatin1(title));
+    Combo1_->setCurrentIndex(-1);
+    Combo1_->setEditText(QStringLiteral("Choose a picture"));
+    setColors(Combo1_, QPalette::Base, ColorValue::LightPeach);
+
+    createTileBoxes();
+
+    Text2_ = new QLineEdit(QStringLiteral("Text2"), client_);
+    place(Text2_, 2160, 5760, 2295, 495);
+    Text2_->hide();
+
+    Label1_ = makeLabel(QStringLiteral("Vennaro"), 27.75, client_);
+    place(Label1_, 5040, 240, 3255, 735);
+    setColors(Label1_, QPalette::WindowText, ColorValue::Navy);
+
+    setTabOrder();
+    // Text2 is hidden and the tile boxes wait for the first deal.
+    Combo1_->setFocus();
+}
+
+void frmMain::createFrame()
+{
+    Frame2_ = new QFrame(client_);
+    place(Frame2_, 5160, 2280, 3135, 3495);
+    Frame2_->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Frame2_->setAutoFillBackground(true);
+    setColors(Frame2_, QPalette::Window, ColorValue::LightPeach);
+
+    Text1_ = new QLineEdit(QStringLiteral("0"), Frame2_);
+    place(Text1_, 840, 1800, 1215, 615);
+    Text1_->setFont(boldFont(24));
+    Text1_->setAlignment(Qt::AlignCenter);
+    // The counter is the program's to write: typed text would break the next move.
+    Text1_->setReadOnly(true);
+    setColors(Text1_, QPalette::Base, ColorValue::LightPeach);
+
+    cmdStart_ = makeButton(QStringLiteral("&Start"), Frame2_);
+    place(cmdStart_, 120, 240, 1215, 615);
+    cmdSolve_ = makeButton(QStringLiteral("Sol&ve"), Frame2_);
+    place(cmdSolve_, 1560, 240, 1215, 615);
+    cmdExit_ = makeButton(QStringLiteral("E&xit"), Frame2_);
+    place(cmdExit_, 840, 2640, 1215, 615);
+
+    Label2_ = makeLabel(QStringLiteral("Number of Moves"), 15.75, Frame2_);
+    place(Label2_, 120, 1320, 2895, 375);
+}
+
+void frmMain::createTileBoxes()
+{
+    static constexpr std::array<Integer, TileCount> creationOrder = {1, 3, 4, 5, 8, 9, 12, 13, 0, 7, 11, 15, 14, 10, 6, 2};
+    for (Integer index : creationOrder) {
+        auto *box = new TileBox(index, client_);
+        box->place(240 + 1170 * (index % 4), 240 + 1380 * (index / 4), 1173, 1383);
+        box->setEnabled(false);
+        Picture1_[std::size_t(index)] = box;
+    }
+}
+
+void frmMain::setTabOrder()
+{
+    static constexpr std::array<Integer, TileCount> tileTabOrder = {2, 6, 10, 14, 15, 11, 7, 0, 13, 12, 9, 8, 5, 4, 3, 1};
+    QList<QWidget *> chain{Text2_};
+    for (Integer index : tileTabOrder)
+        chain.append(Picture1_[std::size_t(index)]);
+    chain << Combo1_ << cmdExit_ << cmdSolve_ << cmdStart_ << Text1_;
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
+TileBox &frmMain::Picture1(Integer index) const
+{
+    if (index < 0 || index >= TileCount)
+        throw RuntimeError(QStringLiteral("Control array element '%1' doesn't exist").arg(index));
+    return *Picture1_[std::size_t(index)];
+}
+
+const PictureClip &frmMain::PictureClip1(Integer index) const
+{
+    if (index < 0 || index >= PictureSetCount)
+        throw RuntimeError(QStringLiteral("Control array element '%1' doesn't exist").arg(index));
+    return PictureClip1_[std::size_t(index)];
+}
+
+void frmMain::showCentred()
+{
+    QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    move(screen->geometry().center() - rect().center());
+    show();
+}

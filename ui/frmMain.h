@@ -1,0 +1,64 @@
+#pragma once
+
+#include "pictures/PictureClip.h"
+#include "runtime/Arithmetic.h"
+
+#include <QWidget>
+#include <array>
+
+class CommandButton;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class TileBox;
+
+// The game's one window: a fixed 565 x 399 pixel client area inside a thin
+// border, with no title bar. The board lives in its tile boxes; the procedures
+// reach every control through the accessors below.
+class frmMain : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int TileCount = 16;
+    static constexpr int PictureSetCount = 3;
+
+    explicit frmMain(QWidget *parent = nullptr);
+
+    // Raise a run-time error for an index outside the control array.
+    TileBox &Picture1(Integer index) const;
+    const PictureClip &PictureClip1(Integer index) const;
+
+    QComboBox &Combo1() const { return *Combo1_; }
+    CommandButton &cmdStart() const { return *cmdStart_; }
+    CommandButton &cmdSolve() const { return *cmdSolve_; }
+    CommandButton &cmdExit() const { return *cmdExit_; }
+    QLineEdit &Text1() const { return *Text1_; }
+    QLineEdit &Text2() const { return *Text2_; }
+    QLabel &Label1() const { return *Label1_; }
+    QLabel &Label2() const { return *Label2_; }
+    QFrame &Frame2() const { return *Frame2_; }
+    QWidget &clientArea() const { return *client_; }
+
+    void showCentred();
+
+    static const std::array<const char *, PictureSetCount> PictureTitles;
+
+private:
+    void createFrame();
+    void createTileBoxes();
+    void setTabOrder();
+
+    QWidget *client_ = nullptr;
+    QFrame *Frame2_ = nullptr;
+    QLineEdit *Text1_ = nullptr;
+    CommandButton *cmdStart_ = nullptr;
+    CommandButton *cmdSolve_ = nullptr;
+    CommandButton *cmdExit_ = nullptr;
+    QLabel *Label2_ = nullptr;
+    QComboBox *Combo1_ = nullptr;
+    std::array<TileBox *, TileCount> Picture1_{};
+    QLineEdit *Text2_ = nullptr;
+    std::array<PictureClip, PictureSetCount> PictureClip1_;
+    QLabel *Label1_ = nullptr;
+};
