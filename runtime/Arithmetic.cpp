@@ -8,7 +8,7 @@
 namespace {
 
 template <typename Number>
-Number finite(Number value)
+Number requireFinite(Number value)
 {
     if (!std::isfinite(value))
         throw RuntimeError::overflow();
@@ -27,7 +27,7 @@ Integer Arithmetic::add(Integer a, Integer b)
 
 Integer Arithmetic::floorToInteger(float value)
 {
-    const float whole = std::floor(finite(value));
+    const float whole = std::floor(requireFinite(value));
     if (whole < std::numeric_limits<Integer>::min() || whole > std::numeric_limits<Integer>::max())
         throw RuntimeError::overflow();
     return Integer(whole);
@@ -35,15 +35,15 @@ Integer Arithmetic::floorToInteger(float value)
 
 float Arithmetic::add(float a, float b)
 {
-    return finite(a + b);
+    return requireFinite(a + b);
 }
 
 float Arithmetic::subtract(float a, float b)
 {
-    return finite(a - b);
+    return requireFinite(a - b);
 }
 
 double Arithmetic::add(double a, double b)
 {
-    return finite(a + b);
+    return requireFinite(a + b);
 }

@@ -1,0 +1,77 @@
+#include "FormFixture.h"
+
+#include "ui/CommandButton.h"
+#include "ui/TileBox.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+
+FormFixture::FormFixture(std::uint64_t seed)
+    : random(seed), events(form, messageBox, random, programEnd)
+{
+    events.Form_Load();
+    form.showCentred();
+    if (!QTest::qWaitForWindowExposed(&form))
+        qFatal("the window was never shown");
+}
+
+void FormFixture::choose(int entry)
+{
+    QComboBox &combo = form.Combo1();
+    combo.showPopup();
+    QAbstractItemView *list = combo.view();
+    const QRect item = list->visualRect(combo.model()->index(entry, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
+}
+
+void FormFixture::start()
+{
+    QTest::mouseClick(&form.cmdStart(), Qt::LeftButton);
+}
+
+void FormFixture::solve()
+{
+    QTest::mouseClick(&form.cmdSolve(), Qt::LeftButton);
+}
+
+void FormFixture::clickTile(int box)
+{
+    QTest::mouseClick(&form.Picture1(Integer(box)), Qt::LeftButton);
+}
+
+int FormFixture::cellShownBy(int box) const
+{
+    const std::int32_t handle = form.Picture1(Integer(box)).Picture()->Handle();
+    for (Integer cell = 0; cell < 16; ++cell)
+        if (form.PictureClip1(events.state().PictureChoice).cellPicture(cell)->Handle() == handle)
+            return cell;
+    return -1;
+}
+
+std::array<int, 16> FormFixture::board() const
+{
+    std::array<int, 16> cells{};
+    for (int box = 0; box < 16; ++box)
+        cells[std::size_t(box)] = cellShownBy(box);
+    return cells;
+}
+
+void FormFixture::arrange(const std::array<int, 16> &arrangement)
+{
+    for (int box = 0; box < 16; ++box)
+        form.Picture1(Integer(box)).setPicture(
+            form.PictureClip1(events.state().PictureChoice).cellPicture(Integer(arrangement[std::size_t(box)])));
+}
+
+int FormFixture::hole() const
+{
+    const auto cells = board();
+    return int(std::find(cells.begin(), cells.end(), 15) - cells.begin());
+}
+
+QString FormFixture::counter() const
+{
+    return form.Text1().text();
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "RecordingProgramEnd.h"
+#include "ScriptedMessageBox.h"
+#include "ScriptedRandom.h"
+#include "app/FormEvents.h"
+#include "ui/frmMain.h"
+
+#include <array>
+
+// The window with its procedures wired to scripted services, loaded and shown
+// as the program does, and ways to act on it through its real controls.
+class FormFixture {
+public:
+    explicit FormFixture(std::uint64_t seed = 1);
+
+    void choose(int entry);
+    void start();
+    void solve();
+    void clickTile(int box);
+
+    // The cell of the chosen set that the box shows, or -1 for none.
+    int cellShownBy(int box) const;
+    std::array<int, 16> board() const;
+    // Puts cell arrangement[i] into box i, as a deal would leave it.
+    void arrange(const std::array<int, 16> &arrangement);
+    int hole() const;
+    QString counter() const;
+
+    ScriptedMessageBox messageBox;
+    ScriptedRandom random;
+    RecordingProgramEnd programEnd;
+    frmMain form;
+    FormEvents events;
+};

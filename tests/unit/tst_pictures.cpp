@@ -1,0 +1,108 @@
+#include "pictures/PictureClip.h"
+#include "runtime/RuntimeError.h"
+
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// Every pixel names its own position, so a cell shows where it was cut from.
+QRgb positionColor(int x, int y)
+{
+    return qRgb(x & 0xFF, y & 0xFF, (x >> 8) | ((y >> 8) << 4));
+}
+
+QString writePositionPicture(const QTemporaryDir &dir, int width, int height)
+{
+    QImage picture(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            picture.setPixel(x, y, positionColor(x, y));
+    const QString path = dir.filePath(QStringLiteral("%1x%2.bmp").arg(width).arg(height));
+    if (!picture.save(path))
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+} // namespace
+
+class PicturesTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cellsAreCutRowByRow_data();
+    void cellsAreCutRowByRow();
+    void identityOfCells();
+    void badRequestsAreErrors();
+    void storedPicturesGiveFullCells();
+
+private:
+    QTemporaryDir dir_;
+};
+
+void PicturesTest::cellsAreCutRowByRow_data()
+{
+    QTest::addColumn<int>("height");
+    QTest::newRow("369 rows") << 369;
+    QTest::newRow("370 rows") << 370;
+}
+
+void PicturesTest::cellsAreCutRowByRow()
+{
+    QFETCH(int, height);
+    const PictureClip clip(writePositionPicture(dir_, 313, height));
+    QSet<QPoint> shown;
+    for (Integer cell = 0; cell < 16; ++cell) {
+        const QImage image = clip.cellPicture(cell)->image();
+        QCOMPARE(image.size(), QSize(78, 92));
+        const int left = 78 * (cell % 4);
+        const int top = 92 * (cell / 4);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                QCOMPARE(image.pixel(x, y), positionColor(left + x, top + y));
+                shown.insert(QPoint(left + x, top + y));
+            }
+    }
+    // The cells tile 312 x 368 exactly; the last column and the last row or two are in no cell.
+    QCOMPARE(shown.size(), 312 * 368);
+    QVERIFY(!shown.contains(QPoint(312, 0)));
+    QVERIFY(!shown.contains(QPoint(0, 368)));
+}
+
+void PicturesTest::identityOfCells()
+{
+    const PictureClip clip(writePositionPicture(dir_, 313, 369));
+    const PictureClip other(writePositionPicture(dir_, 313, 370));
+    QSet<std::int32_t> handles;
+    for (Integer cell = 0; cell < 16; ++cell) {
+        const std::int32_t handle = clip.cellPicture(cell)->Handle();
+        QCOMPARE(clip.cellPicture(cell)->Handle(), handle);
+        QVERIFY(handle != 0);
+        handles.insert(handle);
+        handles.insert(other.cellPicture(cell)->Handle());
+    }
+    QCOMPARE(handles.size(), 32);
+    QCOMPARE(CellPicture().Handle(), 0);
+}
+
+void PicturesTest::badRequestsAreErrors()
+{
+    const PictureClip clip(writePositionPicture(dir_, 313, 369));
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, clip.cellPicture(-1));
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, clip.cellPicture(16));
+    const PictureClip missing(dir_.filePath(QStringLiteral("missing.bmp")));
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, missing.cellPicture(0));
+}
+
+void PicturesTest::storedPicturesGiveFullCells()
+{
+    for (int set = 0; set < 3; ++set) {
+        const PictureClip clip(QStringLiteral(":/pictures/picture%1.bmp").arg(set));
+        for (Integer cell = 0; cell < 16; ++cell)
+            QCOMPARE(clip.cellPicture(cell)->image().size(), QSize(78, 92));
+    }
+}
+
+QTEST_GUILESS_MAIN(PicturesTest)
+#include "tst_pictures.moc"

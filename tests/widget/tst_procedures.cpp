@@ -1,0 +1,410 @@
+#include "FormFixture.h"
+#include "game/DealParity.h"
+#include "ui/ColorValue.h"
+#include "ui/CommandButton.h"
+#include "ui/TileBox.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+#include <numeric>
+
+namespace {
+
+using Board = std::array<int, 16>;
+
+Board inOrder()
+{
+    Board board{};
+    std::iota(board.begin(), board.end(), 0);
+    return board;
+}
+
+// The generator value that draws the given cell.
+float drawing(int cell)
+{
+    return (float(cell) + 0.5f) / 16.0f;
+}
+
+void scriptDeal(FormFixture &fixture, const Board &deal)
+{
+    for (int cell : deal)
+        fixture.random.values.append(drawing(cell));
+}
+
+} // namespace
+
+class ProceduresTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void startsWaitingForAPicture();
+    void choosingShowsThePictureWhole_data();
+    void choosingShowsThePictureWhole();
+    void choosingDuringPlayEndsTheGame();
+    void solveKeepsTheChosenSetAndTheBoxes();
+    void dealDrawsAgainForADealtCell();
+    void unsolvableDealExchangesTheFirstTwoTiles();
+    void everyDealIsSolvableAndComplete();
+    void startDuringPlayDealsAnew();
+    void movesOfTheWorkedExample();
+    void neighboursOfTheHole_data();
+    void neighboursOfTheHole();
+    void counterContinuesFromItsText_data();
+    void counterContinuesFromItsText();
+    void solvedByMovesPlaysOn();
+    void clicksOutsidePlayDoNothing();
+    void exitAsksAndEndsOnlyOnYes();
+    void runTimeErrorIsReportedAndEnds();
+};
+
+void ProceduresTest::startsWaitingForAPicture()
+{
+    FormFixture fixture;
+    QVERIFY(!fixture.form.cmdStart().isEnabled());
+    QVERIFY(!fixture.form.cmdSolve().isEnabled());
+    QVERIFY(fixture.form.cmdExit().isEnabled());
+    QCOMPARE(fixture.counter(), QStringLiteral("0"));
+    QCOMPARE(fixture.form.Combo1().currentIndex(), -1);
+    QCOMPARE(fixture.form.Combo1().currentText(), QStringLiteral("Choose a picture"));
+    QCOMPARE(fixture.form.Combo1().count(), 3);
+    QVERIFY(!fixture.form.Text2().isVisible());
+    for (Integer box = 0; box < 16; ++box) {
+        QCOMPARE(fixture.form.Picture1(box).Picture()->Handle(), 0);
+        QVERIFY(!fixture.form.Picture1(box).isEnabled());
+    }
+    const FormState &state = fixture.events.state();
+    QVERIFY(!state.GameStarted);
+    QCOMPARE(state.PictureChoice, Integer(0));
+    QCOMPARE(state.CellOrder(15), Integer(0));
+}
+
+void ProceduresTest::choosingShowsThePictureWhole_data()
+{
+    QTest::addColumn<int>("entry");
+    QTest::newRow("Mountain Lake") << 0;
+    QTest::newRow("Stained Glass") << 1;
+    QTest::newRow("Fractal Reef") << 2;
+}
+
+void ProceduresTest::choosingShowsThePictureWhole()
+{
+    QFETCH(int, entry);
+    FormFixture fixture;
+    fixture.choose(entry);
+    QCOMPARE(fixture.events.state().PictureChoice, Integer(entry));
+    QCOMPARE(fixture.form.Text2().text(), QString::number(entry));
+    QCOMPARE(fixture.board(), inOrder());
+    QVERIFY(fixture.form.cmdStart().isEnabled());
+    QVERIFY(!fixture.form.cmdSolve().isEnabled());
+    QCOMPARE(fixture.counter(), QStringLiteral("0"));
+    QCOMPARE(fixture.events.state().LoopIndex, Integer(16));
+    QVERIFY(!fixture.form.Text2().isVisible());
+
+    // The same entry chosen again after a deal shows the picture whole again.
+    fixture.start();
+    QVERIFY(fixture.events.state().GameStarted);
+    fixture.choose(entry);
+    QCOMPARE(fixture.board(), inOrder());
+    QVERIFY(!fixture.events.state().GameStarted);
+}
+
+void ProceduresTest::choosingDuringPlayEndsTheGame()
+{
+    FormFixture fixture;
+    fixture.choose(0);
+    fixture.start();
+    fixture.form.Text1().setText(QStringLiteral("12"));
+    fixture.choose(2);
+    QCOMPARE(fixture.events.state().PictureChoice, Integer(2));
+    QCOMPARE(fixture.board(), inOrder());
+    QCOMPARE(fixture.counter(), QStringLiteral("0"));
+    QVERIFY(!fixture.form.cmdSolve().isEnabled());
+    QVERIFY(fixture.form.cmdStart().isEnabled());
+
+    fixture.clickTile(14);
+    QCOMPARE(fixture.board(), inOrder());
+    QVERIFY(fixture.messageBox.shown.isEmpty());
+}
+
+void ProceduresTest::solveKeepsTheChosenSetAndTheBoxes()
+{
+    FormFixture fixture;
+    fixture.choose(1);
+    fixture.start();
+    fixture.form.Picture1(4).setBackColor(0x000000FF);
+    fixture.solve();
+    QCOMPARE(fixture.board(), inOrder());
+    QCOMPARE(fixture.counter(), QStringLiteral("0"));
+    QCOMPARE(fixture.form.Text2().text(), QStringLiteral("1"));
+    QCOMPARE(fixture.form.Combo1().currentIndex(), 1);
+    QCOMPARE(fixture.events.state().PictureChoice, Integer(1));
+    QVERIFY(!fixture.form.cmdSolve().isEnabled());
+    QVERIFY(!fixture.events.state().GameStarted);
+    // Solve leaves the boxes' own settings as the deal made them.
+    QVERIFY(fixture.form.Picture1(4).isEnabled());
+    QCOMPARE(fixture.form.Picture1(4).BackColor(), 0x000000FFu);
+}
+
+void ProceduresTest::dealDrawsAgainForADealtCell()
+{
+    FormFixture fixture;
+    fixture.choose(0);
+    fixture.random.values = {0.5f, 0.53f, 0.0f};
+    const Board rest{1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13, 14, 15};
+    for (int cell : rest)
+        fixture.random.values.append(drawing(cell));
+    fixture.start();
+
+    const Board dealt{8, 0, 1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13, 14, 15};
+    QCOMPARE(fixture.board(), dealt);
+    const FormState &state = fixture.events.state();
+    for (Integer box = 0; box < 16; ++box) {
+        QCOMPARE(state.CellOrder(box), Integer(dealt[std::size_t(box)]));
+        QVERIFY(fixture.form.Picture1(box).isEnabled());
+        QCOMPARE(fixture.form.Picture1(box).BackColor(), ColorValue::LightCyan);
+    }
+    QCOMPARE(fixture.random.draws, 17);
+    QCOMPARE(fixture.random.reseeds, 1);
+    QCOMPARE(state.LoopIndex, Integer(16));
+    QVERIFY(state.GameStarted);
+    QVERIFY(fixture.form.cmdSolve().isEnabled());
+    QVERIFY(fixture.form.cmdStart().isEnabled());
+    QCOMPARE(fixture.counter(), QStringLiteral("0"));
+}
+
+void ProceduresTest::unsolvableDealExchangesTheFirstTwoTiles()
+{
+    FormFixture fixture;
+    fixture.choose(0);
+    // Hole in box 0, the other fifteen in order: an odd permutation with the
+    // hole an even distance from home, which no sequence of moves can solve.
+    scriptDeal(fixture, {15, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14});
+    fixture.start();
+    const Board mended{15, 1, 0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
+    QCOMPARE(fixture.board(), mended);
+    QCOMPARE(fixture.events.state().CellOrder(1), Integer(1));
+    QCOMPARE(fixture.events.state().CellOrder(2), Integer(0));
+
+    // One transposition from solved, hole at home: the first two boxes trade back.
+    scriptDeal(fixture, {1, 0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15});
+    fixture.start();
+    QCOMPARE(fixture.board(), inOrder());
+}
+
+void ProceduresTest::everyDealIsSolvableAndComplete()
+{
+    FormFixture fixture(20261208);
+    fixture.choose(2);
+    for (int deal = 0; deal < 500; ++deal) {
+        fixture.start();
+        const Board board = fixture.board();
+        Board sorted = board;
+        std::sort(sorted.begin(), sorted.end());
+        QCOMPARE(sorted, inOrder());
+        for (Integer box = 0; box < 16; ++box)
+            QCOMPARE(int(fixture.events.state().CellOrder(box)), board[std::size_t(box)]);
+        QVERIFY(DealParity::isSolvable(fixture.events.state().CellOrder));
+    }
+}
+
+void ProceduresTest::startDuringPlayDealsAnew()
+{
+    FormFixture fixture;
+    fixture.choose(0);
+    fixture.start();
+    fixture.form.Text1().setText(QStringLiteral("7"));
+    const int drawsBefore = fixture.random.draws;
+    fixture.start();
+    QVERIFY(fixture.random.draws >= drawsBefore + 16);
+    QCOMPARE(fixture.random.reseeds, 2);
+    QCOMPARE(fixture.counter(), QStringLiteral("0"));
+    QVERIFY(fixture.messageBox.shown.isEmpty());
+    QVERIFY(fixture.events.state().GameStarted);
+}
+
+void ProceduresTest::movesOfTheWorkedExample()
+{
+    FormFixture fixture;
+    fixture.choose(0);
+    fixture.start();
+    const Board board{0, 1, 2, 3, 4, 15, 11, 7, 8, 9, 10, 6, 12, 13, 14, 5};
+    fixture.arrange(board);
+    fixture.form.Text1().setText(QStringLiteral("4"));
+
+    fixture.clickTile(6);
+    QCOMPARE(fixture.events.state().ClickedCell, Integer(11));
+    QCOMPARE(fixture.events.state().BlankBox, Integer(5));
+    QCOMPARE(fixture.cellShownBy(6), 15);
+    QCOMPARE(fixture.cellShownBy(5), 11);
+    QCOMPARE(fixture.counter(), QStringLiteral("5"));
+
+    fixture.clickTile(10);
+    QCOMPARE(fixture.cellShownBy(10), 15);
+    QCOMPARE(fixture.cellShownBy(6), 10);
+    QCOMPARE(fixture.counter(), QStringLiteral("6"));
+
+    const Board before = fixture.board();
+    fixture.clickTile(0);
+    QCOMPARE(fixture.messageBox.shown.size(), 1);
+    QCOMPARE(fixture.messageBox.shown[0].prompt, QStringLiteral("Cannot move !!!"));
+    QCOMPARE(fixture.messageBox.shown[0].style, int(MessageBox::OkOnly));
+    QVERIFY(fixture.messageBox.shown[0].title.isEmpty());
+    QCOMPARE(fixture.board(), before);
+    QCOMPARE(fixture.counter(), QStringLiteral("6"));
+    QVERIFY(fixture.events.state().GameStarted);
+}
+
+void ProceduresTest::neighboursOfTheHole_data()
+{
+    QTest::addColumn<int>("hole");
+    QTest::addColumn<QList<int>>("movable");
+    QTest::newRow("corner 0") << 0 << QList<int>{1, 4};
+    QTest::newRow("corner 15") << 15 << QList<int>{11, 14};
+    QTest::newRow("corner 3") << 3 << QList<int>{2, 7};
+    QTest::newRow("edge 1") << 1 << QList<int>{0, 2, 5};
+    QTest::newRow("edge 4") << 4 << QList<int>{0, 5, 8};
+    QTest::newRow("inner 5") << 5 << QList<int>{1, 4, 6, 9};
+    QTest::newRow("inner 10") << 10 << QList<int>{6, 9, 11, 14};
+}
+
+// Every box is clicked once with the hole in the same place: exactly the
+// neighbours move; the hole itself, diagonals, boxes two away and the box at
+// the other end of the next row are refused.
+void ProceduresTest::neighboursOfTheHole()
+{
+    QFETCH(int, hole);
+    QFETCH(QList<int>, movable);
+    FormFixture fixture;
+    fixture.choose(1);
+    fixture.start();
+    Board board = inOrder();
+    std::swap(board[std::size_t(hole)], board[15]);
+    for (int box = 0; box < 16; ++box) {
+        fixture.arrange(board);
+        fixture.form.Text1().setText(QStringLiteral("0"));
+        fixture.messageBox.shown.clear();
+        fixture.clickTile(box);
+        if (movable.contains(box)) {
+            QVERIFY2(fixture.messageBox.shown.isEmpty(), qPrintable(QString::number(box)));
+            QCOMPARE(fixture.hole(), box);
+            QCOMPARE(fixture.cellShownBy(hole), board[std::size_t(box)]);
+            QCOMPARE(fixture.counter(), QStringLiteral("1"));
+        } else {
+            QCOMPARE(fixture.messageBox.shown.size(), 1);
+            QCOMPARE(fixture.board(), board);
+            QCOMPARE(fixture.counter(), QStringLiteral("0"));
+        }
+    }
+}
+
+void ProceduresTest::counterContinuesFromItsText_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("0") << "0" << "1";
+    QTest::newRow("9") << "9" << "10";
+    QTest::newRow("41") << "41" << "42";
+    QTest::newRow("999999") << "999999" << "1000000";
+}
+
+void ProceduresTest::counterContinuesFromItsText()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    FormFixture fixture;
+    fixture.choose(0);
+    fixture.start();
+    fixture.form.Text1().setText(before);
+    const int hole = fixture.hole();
+    const int neighbour = hole % 4 == 0 ? hole + 1 : hole - 1;
+    fixture.clickTile(neighbour);
+    QCOMPARE(fixture.counter(), after);
+    // Into the hole and back again is two moves.
+    fixture.clickTile(hole);
+    QCOMPARE(fixture.hole(), hole);
+    QCOMPARE(fixture.counter(), QString::number(after.toLongLong() + 1));
+}
+
+void ProceduresTest::solvedByMovesPlaysOn()
+{
+    FormFixture fixture;
+    fixture.choose(0);
+    fixture.start();
+    Board board = inOrder();
+    std::swap(board[14], board[15]);
+    fixture.arrange(board);
+    fixture.clickTile(15);
+    QCOMPARE(fixture.board(), inOrder());
+    QVERIFY(fixture.messageBox.shown.isEmpty());
+    QVERIFY(fixture.events.state().GameStarted);
+    fixture.clickTile(11);
+    QCOMPARE(fixture.hole(), 11);
+    QCOMPARE(fixture.counter(), QStringLiteral("2"));
+}
+
+void ProceduresTest::clicksOutsidePlayDoNothing()
+{
+    FormFixture fixture;
+    // Before a picture is chosen the boxes are disabled; the procedure itself
+    // ignores clicks too.
+    fixture.clickTile(0);
+    fixture.form.Picture1(0).setEnabled(true);
+    fixture.clickTile(0);
+    QCOMPARE(fixture.form.Picture1(0).Picture()->Handle(), 0);
+
+    fixture.choose(0);
+    fixture.start();
+    fixture.solve();
+    for (int box = 0; box < 16; ++box)
+        fixture.clickTile(box);
+    QCOMPARE(fixture.board(), inOrder());
+    QCOMPARE(fixture.counter(), QStringLiteral("0"));
+    QVERIFY(fixture.messageBox.shown.isEmpty());
+}
+
+void ProceduresTest::exitAsksAndEndsOnlyOnYes()
+{
+    FormFixture fixture;
+    fixture.choose(0);
+    fixture.start();
+    fixture.form.Text1().setText(QStringLiteral("3"));
+    const Board board = fixture.board();
+
+    fixture.messageBox.answers = {MessageBox::No};
+    QTest::mouseClick(&fixture.form.cmdExit(), Qt::LeftButton);
+    QCOMPARE(fixture.messageBox.shown.size(), 1);
+    QCOMPARE(fixture.messageBox.shown[0].prompt, QStringLiteral("Are you sure you want to quit?"));
+    QCOMPARE(fixture.messageBox.shown[0].title, QStringLiteral("Quit?"));
+    QCOMPARE(fixture.messageBox.shown[0].style, 36);
+    QVERIFY(fixture.programEnd.statuses.isEmpty());
+    QCOMPARE(fixture.board(), board);
+    QCOMPARE(fixture.counter(), QStringLiteral("3"));
+    QVERIFY(fixture.events.state().GameStarted);
+    QVERIFY(fixture.form.cmdSolve().isEnabled());
+    const int hole = fixture.hole();
+    fixture.clickTile(hole % 4 == 0 ? hole + 1 : hole - 1);
+    QCOMPARE(fixture.counter(), QStringLiteral("4"));
+
+    fixture.messageBox.answers = {MessageBox::Yes};
+    QTest::mouseClick(&fixture.form.cmdExit(), Qt::LeftButton);
+    QCOMPARE(fixture.messageBox.shown.size(), 2);
+    QCOMPARE(fixture.programEnd.statuses, QList<int>{0});
+}
+
+void ProceduresTest::runTimeErrorIsReportedAndEnds()
+{
+    FormFixture fixture;
+    fixture.choose(0);
+    fixture.start();
+    fixture.form.Text1().setText(QStringLiteral("many"));
+    const int hole = fixture.hole();
+    fixture.clickTile(hole % 4 == 0 ? hole + 1 : hole - 1);
+    QCOMPARE(fixture.messageBox.shown.size(), 1);
+    QCOMPARE(fixture.messageBox.shown[0].style, int(MessageBox::Critical));
+    QVERIFY(fixture.messageBox.shown[0].prompt.contains(QStringLiteral("Type mismatch")));
+    QCOMPARE(fixture.programEnd.statuses, QList<int>{1});
+}
+
+QTEST_MAIN(ProceduresTest)
+#include "tst_procedures.moc"
