@@ -24,6 +24,10 @@ void FormFixture::choose(int entry)
     QAbstractItemView *list = combo.view();
     const QRect item = list->visualRect(combo.model()->index(entry, 0));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
+    // Headless, the closed list would otherwise stay the active window.
+    form.activateWindow();
+    if (!QTest::qWaitForWindowActive(&form))
+        qFatal("the window did not get its focus back");
 }
 
 void FormFixture::start()
