@@ -1,0 +1,322 @@
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include <array>
+#include <cmath>
+
+namespace {
+
+const QString assetsDir = QStringLiteral(VENNARO_ASSETS_DIR);
+
+// Everything the generator writes, as the game and the installer expect it.
+const QStringList assetTree{
+    "icon/hicolor/128x128/apps/vennaro.png",
+    "icon/hicolor/16x16/apps/vennaro.png",
+    "icon/hicolor/22x22/apps/vennaro.png",
+    "icon/hicolor/24x24/apps/vennaro.png",
+    "icon/hicolor/256x256/apps/vennaro.png",
+    "icon/hicolor/32x32/apps/vennaro.png",
+    "icon/hicolor/48x48/apps/vennaro.png",
+    "icon/hicolor/64x64/apps/vennaro.png",
+    "icon/vennaro.ico",
+    "icon/vennaro.svg",
+    "pictures/picture0.bmp",
+    "pictures/picture1.bmp",
+    "pictures/picture2.bmp",
+};
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+quint32 le(const QByteArray &bytes, qsizetype at, int size)
+{
+    quint32 v = 0;
+    for (int i = size - 1; i >= 0; --i)
+        v = v << 8 | static_cast<quint8>(bytes.at(at + i));
+    return v;
+}
+
+QStringList filesBelow(const QString &root)
+{
+    QStringList files;
+    QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << QDir(root).relativeFilePath(it.next());
+    files.sort();
+    return files;
+}
+
+// The game cuts a picture into 4 x 4 cells of 78 x 92 pixels.
+constexpr int CellWidth = 78;
+constexpr int CellHeight = 92;
+
+QImage cell(const QImage &picture, int n)
+{
+    return picture.copy((n % 4) * CellWidth, (n / 4) * CellHeight, CellWidth, CellHeight)
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// What the eye takes in at a glance: 6 x 4 pixel blocks, averaged, so that
+// fine noise alone cannot make two cells look different.
+QImage glance(const QImage &cell)
+{
+    return cell.scaled(CellWidth / 6, CellHeight / 4, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// Mean absolute difference per channel, on 0..255.
+double meanDifference(const QImage &a, const QImage &b)
+{
+    double sum = 0.0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+        }
+    }
+    return sum / (3.0 * a.width() * a.height());
+}
+
+// Standard deviation of each channel, averaged over the three channels.
+double spread(const QImage &image)
+{
+    std::array<double, 3> sum{};
+    std::array<double, 3> squares{};
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            const std::array<int, 3> channel{qRed(p), qGreen(p), qBlue(p)};
+            for (std::size_t c = 0; c < 3; ++c) {
+                sum[c] += channel[c];
+                squares[c] += channel[c] * channel[c];
+            }
+        }
+    }
+    const double n = image.width() * image.height();
+    double total = 0.0;
+    for (std::size_t c = 0; c < 3; ++c)
+        total += std::sqrt(squares[c] / n - (sum[c] / n) * (sum[c] / n));
+    return total / 3.0;
+}
+
+} // namespace
+
+class TestAssets : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void bitmapHeaders_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("fileSize");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("bitsPerPixel");
+        QTest::addColumn<int>("imageSize");
+        QTest::addColumn<int>("rowBytes");
+        QTest::newRow("picture0") << "picture0.bmp" << 346914 << 54 << 313 << 369 << 24 << 346860 << 940;
+        QTest::newRow("picture1") << "picture1.bmp" << 346914 << 54 << 313 << 369 << 24 << 346860 << 940;
+        QTest::newRow("picture2") << "picture2.bmp" << 117998 << 1078 << 313 << 370 << 8 << 116920 << 316;
+    }
+
+    void bitmapHeaders()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, fileSize);
+        QFETCH(int, offset);
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(int, bitsPerPixel);
+        QFETCH(int, imageSize);
+        QFETCH(int, rowBytes);
+        const QByteArray bmp = readAll(assetsDir + "/pictures/" + file);
+        QCOMPARE(bmp.size(), fileSize);
+        QCOMPARE(bmp.left(2), QByteArray("BM"));
+        QCOMPARE(le(bmp, 2, 4), quint32(fileSize));
+        QCOMPARE(le(bmp, 6, 2), 0U);
+        QCOMPARE(le(bmp, 8, 2), 0U);
+        QCOMPARE(le(bmp, 10, 4), quint32(offset));
+        QCOMPARE(le(bmp, 14, 4), 40U);
+        QCOMPARE(le(bmp, 18, 4), quint32(width));
+        QCOMPARE(le(bmp, 22, 4), quint32(height));
+        QCOMPARE(le(bmp, 26, 2), 1U);
+        QCOMPARE(le(bmp, 28, 2), quint32(bitsPerPixel));
+        QCOMPARE(le(bmp, 30, 4), 0U);
+        QCOMPARE(le(bmp, 34, 4), quint32(imageSize));
+        for (int field = 38; field < 54; field += 4)
+            QCOMPARE(le(bmp, field, 4), 0U); // resolution and colour counts
+        QCOMPARE(offset + rowBytes * height, fileSize);
+
+        // Palette entries are blue, green, red and a zero byte.
+        const int paletteEntries = (offset - 54) / 4;
+        QCOMPARE(paletteEntries, bitsPerPixel == 8 ? 256 : 0);
+        for (int i = 0; i < paletteEntries; ++i)
+            QCOMPARE(bmp.at(54 + 4 * i + 3), '\0');
+
+        const int used = width * bitsPerPixel / 8;
+        for (int row = 0; row < height; ++row)
+            for (int pad = used; pad < rowBytes; ++pad)
+                QCOMPARE(bmp.at(offset + row * rowBytes + pad), '\0');
+    }
+
+    void generatorReproducesTree()
+    {
+        QTemporaryDir out;
+        QVERIFY(out.isValid());
+        QProcess draw;
+        draw.start(QStringLiteral(VENNARO_DRAW_ASSETS), {out.path()});
+        QVERIFY(draw.waitForFinished(120000));
+        QCOMPARE(draw.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(draw.exitCode(), 0);
+
+        const QStringList drawn = filesBelow(out.path());
+        QCOMPARE(drawn, assetTree);
+        for (const QString &file : drawn) {
+            const QByteArray committed = readAll(assetsDir + '/' + file);
+            QVERIFY2(!committed.isEmpty(), qPrintable(file));
+            QVERIFY2(readAll(out.path() + '/' + file) == committed, qPrintable(file + " differs from the committed copy"));
+        }
+    }
+
+    void picturesDecodeIntoDistinctCells_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QImage::Format>("format");
+        QTest::newRow("picture0") << "picture0.bmp" << QSize(313, 369) << QImage::Format_RGB32;
+        QTest::newRow("picture1") << "picture1.bmp" << QSize(313, 369) << QImage::Format_RGB32;
+        QTest::newRow("picture2") << "picture2.bmp" << QSize(313, 370) << QImage::Format_Indexed8;
+    }
+
+    void picturesDecodeIntoDistinctCells()
+    {
+        QFETCH(QString, file);
+        QFETCH(QSize, size);
+        QFETCH(QImage::Format, format);
+        const QImage image(assetsDir + "/pictures/" + file);
+        QVERIFY(!image.isNull());
+        QCOMPARE(image.size(), size);
+        QCOMPARE(image.format(), format);
+        if (format == QImage::Format_Indexed8)
+            QCOMPARE(image.colorCount(), 256);
+
+        // Cells that differ by less than 12 of 255 on average look alike at a
+        // glance; a spread under 10 reads as one flat colour.
+        constexpr double MinDifference = 12.0;
+        constexpr double MinSpread = 10.0;
+        std::array<QImage, 16> cells;
+        for (int n = 0; n < 16; ++n) {
+            cells[n] = cell(image, n);
+            const double s = spread(cells[n]);
+            QVERIFY2(s > MinSpread, qPrintable(QString("cell %1 is nearly flat (%2)").arg(n).arg(s)));
+        }
+        double smallest = 255.0;
+        for (int a = 0; a < 16; ++a) {
+            for (int b = a + 1; b < 16; ++b) {
+                const double d = meanDifference(glance(cells[a]), glance(cells[b]));
+                smallest = std::min(smallest, d);
+                QVERIFY2(d > MinDifference, qPrintable(QString("cells %1 and %2 look alike (%3)").arg(a).arg(b).arg(d)));
+            }
+        }
+        qInfo("smallest cell difference %.1f", smallest);
+    }
+
+    void icoHoldsThreeClassicImages()
+    {
+        const QString path = assetsDir + "/icon/vennaro.ico";
+        const QByteArray ico = readAll(path);
+        QVERIFY(ico.size() > 6);
+        QCOMPARE(le(ico, 0, 2), 0U);
+        QCOMPARE(le(ico, 2, 2), 1U);
+        QCOMPARE(le(ico, 4, 2), 3U);
+
+        struct Entry {
+            int size;
+            int colours;
+            int bitsPerPixel;
+        };
+        const std::array<Entry, 3> expected{{{32, 2, 1}, {32, 16, 4}, {16, 16, 4}}};
+        static const std::array<QRgb, 16> vga{
+            0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
+            0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF,
+        };
+        qsizetype end = 6 + 16 * 3;
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            const qsizetype entry = 6 + 16 * qsizetype(i);
+            const Entry &e = expected[i];
+            QCOMPARE(int(le(ico, entry, 1)), e.size);
+            QCOMPARE(int(le(ico, entry + 1, 1)), e.size);
+            QCOMPARE(int(le(ico, entry + 2, 1)), e.colours);
+            QCOMPARE(int(le(ico, entry + 6, 2)), e.bitsPerPixel);
+            const quint32 bytes = le(ico, entry + 8, 4);
+            const quint32 at = le(ico, entry + 12, 4);
+            QCOMPARE(qsizetype(at), end); // images follow one another without gaps
+            end += bytes;
+            QVERIFY(end <= ico.size());
+
+            // Header, palette, colour rows and a one-bit mask, rows padded to 4 bytes.
+            const int rowBits = ((e.size * e.bitsPerPixel + 31) / 32) * 32;
+            const int maskBits = ((e.size + 31) / 32) * 32;
+            QCOMPARE(bytes, quint32(40 + 4 * e.colours + (rowBits + maskBits) / 8 * e.size));
+            QCOMPARE(int(le(ico, at + 4, 4)), e.size);
+            QCOMPARE(int(le(ico, at + 8, 4)), 2 * e.size);
+            QCOMPARE(int(le(ico, at + 14, 2)), e.bitsPerPixel);
+            if (e.colours == 16) {
+                for (int c = 0; c < 16; ++c)
+                    QCOMPARE(le(ico, at + 40 + 4 * c, 4), vga[c]);
+            }
+        }
+        QCOMPARE(end, ico.size());
+
+        QImageReader reader(path, "ico");
+        QCOMPARE(reader.imageCount(), 3);
+        for (const Entry &e : expected) {
+            const QImage image = reader.read();
+            QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
+            QCOMPARE(image.size(), QSize(e.size, e.size));
+            QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+            QCOMPARE(qAlpha(image.pixel(e.size / 2, e.size / 2)), 255);
+            reader.jumpToNextImage();
+        }
+    }
+
+    void themeIcons()
+    {
+        for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+            const QImage png(assetsDir + QString("/icon/hicolor/%1x%1/apps/vennaro.png").arg(size));
+            QCOMPARE(png.size(), QSize(size, size));
+            QVERIFY(png.hasAlphaChannel());
+            QCOMPARE(qAlpha(png.pixel(0, 0)), 0);
+            QCOMPARE(qAlpha(png.pixel(size / 2, size / 2)), 255);
+        }
+
+        QFile svg(assetsDir + "/icon/vennaro.svg");
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&svg);
+        QVERIFY(xml.readNextStartElement());
+        QCOMPARE(xml.name(), QLatin1String("svg"));
+        QCOMPARE(xml.attributes().value("viewBox"), QLatin1String("0 0 256 256"));
+        int polygons = 0;
+        while (!xml.atEnd())
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("polygon"))
+                ++polygons;
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QCOMPARE(polygons, 4); // shadow, frame, title bar, window
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAssets)
+#include "tst_assets.moc"
