@@ -5,16 +5,42 @@
 #include "ui/frmMain.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QStyleFactory>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Without a display Qt would abort with a message of its own; say plainly
+// what is wrong and how to play anyway.
+bool displayAvailable()
+{
+    const auto set = [](const char *name) { return std::getenv(name) && *std::getenv(name); };
+    if (set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM"))
+        return true;
+    std::fputs("vennaro: there is no display to show the game's window on (DISPLAY is not set).\n"
+               "Start it from a desktop session, or in a virtual display: xvfb-run vennaro\n",
+               stderr);
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    if (!displayAvailable())
+        return 1;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vennaro"));
     QApplication::setApplicationDisplayName(QStringLiteral("Vennaro"));
     QApplication::setApplicationVersion(QStringLiteral(VENNARO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("vennaro"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QIcon icon;
+    for (const char *size : {"16x16", "32x32", "48x48"})
+        icon.addFile(QStringLiteral(":/icon/%1/apps/vennaro.png").arg(QLatin1String(size)));
+    QApplication::setWindowIcon(icon);
 
     QtMessageBox messageBox;
     ClockRandomGenerator random;

@@ -1,0 +1,36 @@
+# Shared by play.sh and test.sh: installs what is missing and builds Release.
+# Sourced, not run: it leaves REPO and BUILD set for the caller.
+set -euo pipefail
+
+REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD="$REPO/build/release"
+
+PACKAGES=(
+  g++ cmake ninja-build pkg-config
+  qt6-base-dev fonts-liberation
+  libbenchmark-dev
+  xvfb xauth xdotool x11-utils
+  desktop-file-utils appstream dpkg-dev file
+  clang-tidy
+)
+
+install_missing_packages() {
+  local missing=()
+  for package in "${PACKAGES[@]}" "$@"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    if [ "$(id -u)" -ne 0 ]; then
+      echo "These Debian packages are missing and installing them needs root: ${missing[*]}" >&2
+      exit 1
+    fi
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  fi
+}
+
+build_release() {
+  cmake -S "$REPO" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@"
+  cmake --build "$BUILD"
+}
