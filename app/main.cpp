@@ -32,8 +32,9 @@ int main(int argc, char *argv[])
     if (!displayAvailable())
         return 1;
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("vennaro"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Vennaro"));
+    // The name doubles as the title of message boxes that have none of their
+    // own. No display name: Qt would append it to every window title.
+    QApplication::setApplicationName(QStringLiteral("Vennaro"));
     QApplication::setApplicationVersion(QStringLiteral(VENNARO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("vennaro"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

@@ -21,7 +21,7 @@ QMessageBox::Icon iconOf(int style)
 
 int QtMessageBox::show(const QString &prompt, int style, const QString &title)
 {
-    QMessageBox box(iconOf(style), title.isEmpty() ? QApplication::applicationDisplayName() : title,
+    QMessageBox box(iconOf(style), title.isEmpty() ? QApplication::applicationName() : title,
                     prompt, QMessageBox::NoButton, QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
     if ((style & 0x0F) == YesNo) {
