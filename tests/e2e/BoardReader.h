@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+#include <array>
+
+// Tells which cell of a picture each tile box shows on a screenshot, by
+// comparing the visible part of the box with every cell of the picture.
+class BoardReader
+{
+public:
+    static constexpr int Side = 4;
+    static constexpr int Boxes = Side * Side;
+    static constexpr int NoCell = -1;
+    // The cell each box shows, NoCell where it shows none.
+    using Board = std::array<int, Boxes>;
+
+    explicit BoardReader(const QImage &picture);
+
+    // Box rectangles in the client area, border included.
+    static QRect boxRect(int box);
+    static QRect insideRect(int box);
+    static Board whole();
+    static QString describe(const Board &board);
+
+    int cellShown(const QImage &screen, QPoint clientOrigin, int box) const;
+    Board read(const QImage &screen, QPoint clientOrigin) const;
+    // Two cells that look the same in a box, which leaves a board unreadable;
+    // empty when every cell can be told apart.
+    QString alikeCells() const;
+
+private:
+    static QRect cellRect(int cell);
+
+    QImage picture_;
+};

@@ -1,0 +1,206 @@
+#include "VirtualDisplay.h"
+
+#include "XwdReader.h"
+
+#include <QDeadlineTimer>
+#include <QThread>
+
+namespace {
+
+constexpr int PollMs = 40;
+
+template <typename Result>
+Result poll(const std::function<Result()> &attempt)
+{
+    const QDeadlineTimer deadline(VirtualDisplay::WaitMs);
+    Result result = attempt();
+    while (!result && !deadline.hasExpired()) {
+        QThread::msleep(PollMs);
+        result = attempt();
+    }
+    return result;
+}
+
+} // namespace
+
+VirtualDisplay::~VirtualDisplay()
+{
+    if (server_.state() == QProcess::NotRunning)
+        return;
+    server_.terminate();
+    if (!server_.waitForFinished(WaitMs))
+        server_.kill();
+    server_.waitForFinished(WaitMs);
+}
+
+bool VirtualDisplay::start()
+{
+    // Xvfb picks a free display itself and tells its number on descriptor 1.
+    server_.setStandardErrorFile(QProcess::nullDevice());
+    server_.start(QStringLiteral("Xvfb"),
+                  {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
+                   QStringLiteral("%1x%2x24").arg(ScreenSize.width()).arg(ScreenSize.height()),
+                   QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    if (!server_.waitForStarted(WaitMs)) {
+        lastError_ = QStringLiteral("Xvfb did not start: ") + server_.errorString();
+        return false;
+    }
+    const QDeadlineTimer deadline(WaitMs);
+    while (!server_.canReadLine() && !deadline.hasExpired() && server_.state() == QProcess::Running)
+        server_.waitForReadyRead(int(deadline.remainingTime()));
+    bool isNumber = false;
+    const int number = server_.readLine().trimmed().toInt(&isNumber);
+    if (!isNumber) {
+        lastError_ = QStringLiteral("Xvfb told no display number");
+        return false;
+    }
+    name_ = QStringLiteral(":%1").arg(number);
+    return true;
+}
+
+QProcessEnvironment VirtualDisplay::environment() const
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), name_);
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDirectory_.path());
+    return environment;
+}
+
+QString VirtualDisplay::lastError() const
+{
+    return lastError_;
+}
+
+std::optional<QByteArray> VirtualDisplay::run(const QString &tool, const QStringList &arguments) const
+{
+    QProcess process;
+    process.setProcessEnvironment(environment());
+    process.start(tool, arguments);
+    const QString command = tool + QLatin1Char(' ') + arguments.join(QLatin1Char(' '));
+    if (!process.waitForFinished(WaitMs)) {
+        lastError_ = command + QStringLiteral(": ") + process.errorString();
+        process.kill();
+        process.waitForFinished();
+        return std::nullopt;
+    }
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+        lastError_ = QStringLiteral("%1: exit code %2 %3")
+                         .arg(command)
+                         .arg(process.exitCode())
+                         .arg(QString::fromLocal8Bit(process.readAllStandardError()).trimmed());
+        return std::nullopt;
+    }
+    return process.readAllStandardOutput();
+}
+
+QImage VirtualDisplay::screenshot() const
+{
+    const std::optional<QByteArray> dump =
+        run(QStringLiteral("xwd"), {QStringLiteral("-root"), QStringLiteral("-silent")});
+    if (!dump)
+        return {};
+    QString error;
+    QImage image = XwdReader::read(*dump, &error);
+    if (image.isNull())
+        lastError_ = QStringLiteral("xwd: ") + error;
+    return image;
+}
+
+QImage VirtualDisplay::screenshotWhen(const std::function<bool(const QImage &)> &ready) const
+{
+    QImage shot;
+    poll<bool>([&] {
+        shot = screenshot();
+        return !shot.isNull() && ready(shot);
+    });
+    return shot;
+}
+
+QStringList VirtualDisplay::visibleWindows(const QStringList &criteria) const
+{
+    // search exits with 1 when it finds nothing, which is no failure here.
+    QProcess process;
+    process.setProcessEnvironment(environment());
+    process.start(QStringLiteral("xdotool"),
+                  QStringList{QStringLiteral("search"), QStringLiteral("--onlyvisible")} + criteria);
+    process.waitForFinished(WaitMs);
+    return QString::fromLatin1(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+std::optional<QString> VirtualDisplay::waitForWindow(const QStringList &criteria,
+                                                     const std::function<bool(const QString &)> &accept) const
+{
+    std::optional<QString> found = poll<std::optional<QString>>([&]() -> std::optional<QString> {
+        for (const QString &window : visibleWindows(criteria)) {
+            if (accept(window))
+                return window;
+        }
+        return std::nullopt;
+    });
+    if (!found)
+        lastError_ = QStringLiteral("no window for xdotool search ") + criteria.join(QLatin1Char(' '));
+    return found;
+}
+
+bool VirtualDisplay::waitUntilGone(const QString &window) const
+{
+    if (poll<bool>([&] { return !isMapped(window); }))
+        return true;
+    lastError_ = QStringLiteral("window %1 is still mapped").arg(window);
+    return false;
+}
+
+bool VirtualDisplay::isMapped(const QString &window) const
+{
+    const std::optional<QByteArray> info = run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), window});
+    return info && info->contains("Map State: IsViewable");
+}
+
+std::optional<QRect> VirtualDisplay::geometry(const QString &window) const
+{
+    const std::optional<QByteArray> shell =
+        run(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window});
+    if (!shell)
+        return std::nullopt;
+    QRect rectangle;
+    for (const QByteArray &line : shell->split('\n')) {
+        const QList<QByteArray> pair = line.split('=');
+        if (pair.size() != 2)
+            continue;
+        const int value = pair[1].toInt();
+        if (pair[0] == "X")
+            rectangle.moveLeft(value);
+        else if (pair[0] == "Y")
+            rectangle.moveTop(value);
+        else if (pair[0] == "WIDTH")
+            rectangle.setWidth(value);
+        else if (pair[0] == "HEIGHT")
+            rectangle.setHeight(value);
+    }
+    return rectangle;
+}
+
+bool VirtualDisplay::click(QPoint screenPoint) const
+{
+    return moveMouse(screenPoint) && run(QStringLiteral("xdotool"), {QStringLiteral("click"), QStringLiteral("1")});
+}
+
+bool VirtualDisplay::moveMouse(QPoint screenPoint) const
+{
+    return run(QStringLiteral("xdotool"),
+               {QStringLiteral("mousemove"), QString::number(screenPoint.x()), QString::number(screenPoint.y())})
+        .has_value();
+}
+
+bool VirtualDisplay::focus(const QString &window) const
+{
+    return run(QStringLiteral("xdotool"), {QStringLiteral("windowfocus"), QStringLiteral("--sync"), window})
+        .has_value();
+}
+
+bool VirtualDisplay::pressKeys(const QString &window, const QStringList &keys) const
+{
+    return focus(window) && run(QStringLiteral("xdotool"), QStringList{QStringLiteral("key")} + keys).has_value();
+}

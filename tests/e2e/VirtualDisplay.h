@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QImage>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <optional>
+
+// An Xvfb server of its own and the X tools that look at it and drive it.
+// Every call that can fail leaves the reason in lastError().
+class VirtualDisplay
+{
+public:
+    static constexpr QSize ScreenSize{1024, 768};
+    // How long anything on the screen is given to happen.
+    static constexpr int WaitMs = 5000;
+
+    VirtualDisplay() = default;
+    VirtualDisplay(const VirtualDisplay &) = delete;
+    VirtualDisplay &operator=(const VirtualDisplay &) = delete;
+    ~VirtualDisplay();
+
+    bool start();
+    QProcessEnvironment environment() const;
+    QString lastError() const;
+
+    // Runs an X tool against this display; its standard output, or nothing
+    // when it could not run or did not exit with 0.
+    std::optional<QByteArray> run(const QString &tool, const QStringList &arguments) const;
+
+    QImage screenshot() const;
+    // Screenshots until ready accepts one or time is up; the last one taken.
+    QImage screenshotWhen(const std::function<bool(const QImage &)> &ready) const;
+
+    // Ids of mapped windows that xdotool search finds with these criteria.
+    QStringList visibleWindows(const QStringList &criteria) const;
+    // Waits for a mapped window matching criteria that accept takes.
+    std::optional<QString> waitForWindow(const QStringList &criteria,
+                                         const std::function<bool(const QString &)> &accept) const;
+    bool waitUntilGone(const QString &window) const;
+    bool isMapped(const QString &window) const;
+    std::optional<QRect> geometry(const QString &window) const;
+
+    bool click(QPoint screenPoint) const;
+    bool moveMouse(QPoint screenPoint) const;
+    bool focus(const QString &window) const;
+    // Focuses window, then types the keys, e.g. "alt+x" or "Return".
+    bool pressKeys(const QString &window, const QStringList &keys) const;
+
+private:
+    QProcess server_;
+    QString name_;
+    QTemporaryDir runtimeDirectory_;
+    mutable QString lastError_;
+};

@@ -1,0 +1,477 @@
+#include "BoardReader.h"
+#include "GameProgram.h"
+#include "VirtualDisplay.h"
+
+#include <QStandardPaths>
+#include <QTest>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+// A helper that failed tells why through the display.
+#define X_VERIFY(action) QVERIFY2(action, qPrintable(display_->lastError()))
+
+namespace {
+
+constexpr int PictureCount = 3;
+
+const QColor Black(0, 0, 0);
+const QColor Peach(255, 224, 192);
+const QColor LightCyan(192, 255, 255);
+const QColor LightOrange(255, 192, 128);
+const QColor Navy(0, 0, 128);
+
+// Client-area rectangles of the controls.
+const QRect TitleLabel(336, 16, 217, 49);
+const QRect Combo(344, 96, 209, 27);
+const QRect StartButton(352, 168, 81, 41);
+const QRect SolveButton(448, 168, 81, 41);
+const QRect Counter(400, 272, 81, 41);
+const QRect ExitButton(400, 328, 81, 41);
+
+QList<QPoint> outline(const QRect &rect)
+{
+    QList<QPoint> points;
+    for (int x = rect.left(); x <= rect.right(); ++x)
+        points << QPoint(x, rect.top()) << QPoint(x, rect.bottom());
+    for (int y = rect.top() + 1; y < rect.bottom(); ++y)
+        points << QPoint(rect.left(), y) << QPoint(rect.right(), y);
+    return points;
+}
+
+QList<QPoint> area(const QRect &rect)
+{
+    QList<QPoint> points;
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            points << QPoint(x, y);
+    }
+    return points;
+}
+
+// Corners and side middles a few pixels in, clear of captions and edges.
+QList<QPoint> innerSamples(const QRect &rect, int inset)
+{
+    const QRect inner = rect.adjusted(inset, inset, -inset, -inset);
+    return {inner.topLeft(),
+            inner.topRight(),
+            inner.bottomLeft(),
+            inner.bottomRight(),
+            QPoint(inner.left(), inner.center().y()),
+            QPoint(inner.right(), inner.center().y())};
+}
+
+QString colourName(QRgb rgb)
+{
+    return QColor(rgb).name();
+}
+
+QPoint boxCentre(int box)
+{
+    return BoardReader::boxRect(box).center();
+}
+
+bool isDeal(BoardReader::Board board)
+{
+    std::sort(board.begin(), board.end());
+    return board == BoardReader::whole();
+}
+
+// The first box whose row and column offsets from box `from` the test accepts.
+int boxAt(int from, bool (*test)(int rows, int columns))
+{
+    for (int box = 0; box < BoardReader::Boxes; ++box) {
+        const int rows = std::abs(box / BoardReader::Side - from / BoardReader::Side);
+        const int columns = std::abs(box % BoardReader::Side - from % BoardReader::Side);
+        if (test(rows, columns))
+            return box;
+    }
+    return -1;
+}
+
+} // namespace
+
+class EndToEndTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void cleanupTestCase();
+
+    void window();
+    void quit();
+    void choosePictureWithMouse();
+    void choosePictureWithKeys();
+    void play();
+
+private:
+    QPoint clientOrigin() const;
+    // On the screen shot, the first client point not of colour, described;
+    // empty when all are.
+    QString offColour(const QImage &shot, const QList<QPoint> &points, const QColor &colour, const QString &what) const;
+    QStringList windowFaults(const QImage &shot) const;
+    QImage counterOn(const QImage &shot) const;
+    BoardReader::Board boardOn(const QImage &shot, int picture) const;
+    bool chooseWithMouse(int entry) const;
+    bool focusCombo() const;
+    bool pressKeys(const QStringList &keys) const;
+    // Empty when the picture comes to show whole, else what shows.
+    QString showsWhole(int picture) const;
+    // Screenshots until the boxes show a deal of the picture; the last one taken.
+    QImage dealShown(int picture) const;
+    enum class Ask { WithKeys, WithExitButton };
+    struct QuestionBox {
+        QString window;
+        QString title;
+    };
+    // Opens the question box and answers it with key.
+    std::optional<QuestionBox> answerQuestion(Ask ask, const QString &key) const;
+
+    std::unique_ptr<VirtualDisplay> display_;
+    std::unique_ptr<GameProgram> game_;
+    std::vector<BoardReader> readers_;
+};
+
+void EndToEndTest::initTestCase()
+{
+    for (const char *tool : {"Xvfb", "xdotool"}) {
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+            QSKIP(qPrintable(
+                QStringLiteral("%1 is not installed; the end-to-end test needs it").arg(QLatin1String(tool))));
+    }
+    for (const char *tool : {"xwd", "xwininfo", "xprop"})
+        QVERIFY2(!QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty(),
+                 qPrintable(QStringLiteral("%1 (x11-utils) is not installed").arg(QLatin1String(tool))));
+
+    for (int picture = 0; picture < PictureCount; ++picture) {
+        const QString path = QStringLiteral(VENNARO_SOURCE_DIR "/assets/pictures/picture%1.bmp").arg(picture);
+        const QImage image(path);
+        QVERIFY2(!image.isNull(), qPrintable(QStringLiteral("cannot read %1").arg(path)));
+        readers_.emplace_back(image);
+    }
+
+    display_ = std::make_unique<VirtualDisplay>();
+    X_VERIFY(display_->start());
+}
+
+void EndToEndTest::init()
+{
+    // Keeps the pointer off the controls, whose look it might change.
+    X_VERIFY(display_->moveMouse(QPoint(0, 0)));
+    game_ = std::make_unique<GameProgram>(*display_);
+    const QString error = game_->start();
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+}
+
+void EndToEndTest::cleanup()
+{
+    game_.reset();
+}
+
+void EndToEndTest::cleanupTestCase()
+{
+    display_.reset();
+}
+
+QPoint EndToEndTest::clientOrigin() const
+{
+    return game_->toScreen(QPoint());
+}
+
+QString EndToEndTest::offColour(const QImage &shot, const QList<QPoint> &points, const QColor &colour,
+                                const QString &what) const
+{
+    for (const QPoint &point : points) {
+        const QRgb found = shot.pixel(game_->toScreen(point));
+        if ((found & RGB_MASK) != (colour.rgb() & RGB_MASK))
+            return QStringLiteral("%1 at client (%2,%3) is %4, not %5")
+                .arg(what)
+                .arg(point.x())
+                .arg(point.y())
+                .arg(colourName(found), colour.name());
+    }
+    return {};
+}
+
+QStringList EndToEndTest::windowFaults(const QImage &shot) const
+{
+    const QRect client(QPoint(), GameProgram::WindowSize - QSize(2, 2));
+    QStringList faults{
+        offColour(shot, outline(client.adjusted(-1, -1, 1, 1)), Black, QStringLiteral("window border")),
+        offColour(shot,
+                  {QPoint(4, 4), QPoint(560, 4), QPoint(4, 394), QPoint(560, 394), QPoint(332, 200), QPoint(340, 140),
+                   QPoint(350, 300), QPoint(540, 300), QPoint(440, 190), QPoint(440, 377)},
+                  Peach, QStringLiteral("background")),
+        offColour(shot, innerSamples(TitleLabel, 2), Peach, QStringLiteral("title background")),
+        offColour(shot, innerSamples(Counter, 5), Peach, QStringLiteral("counter background")),
+    };
+    for (int box = 0; box < BoardReader::Boxes; ++box) {
+        faults << offColour(shot, outline(BoardReader::boxRect(box)), Black, QStringLiteral("box %1 border").arg(box))
+               << offColour(shot, area(BoardReader::insideRect(box)), LightCyan,
+                            QStringLiteral("box %1 inside").arg(box));
+    }
+    for (const QRect &button : {StartButton, SolveButton, ExitButton})
+        faults << offColour(shot, innerSamples(button, 4), LightOrange, QStringLiteral("button face"));
+    const QList<QPoint> title = area(TitleLabel);
+    if (std::none_of(title.begin(), title.end(),
+                     [&](QPoint point) { return shot.pixelColor(game_->toScreen(point)) == Navy; }))
+        faults << QStringLiteral("the title has no navy pixel");
+    faults.removeAll(QString());
+    return faults;
+}
+
+QImage EndToEndTest::counterOn(const QImage &shot) const
+{
+    return shot.copy(game_->toScreen(Counter));
+}
+
+BoardReader::Board EndToEndTest::boardOn(const QImage &shot, int picture) const
+{
+    return readers_[std::size_t(picture)].read(shot, clientOrigin());
+}
+
+bool EndToEndTest::chooseWithMouse(int entry) const
+{
+    if (!game_->click(QPoint(Combo.right() - 8, Combo.center().y())))
+        return false;
+    const QString main = game_->window();
+    const std::optional<QString> list = display_->waitForWindow({QStringLiteral("--class"), QStringLiteral("vennaro")},
+                                                                [&](const QString &window) { return window != main; });
+    const std::optional<QRect> geometry = list ? display_->geometry(*list) : std::nullopt;
+    if (!geometry)
+        return false;
+    // The entries share the list's height evenly.
+    const int y = geometry->top() + geometry->height() * (2 * entry + 1) / (2 * PictureCount);
+    return display_->click(QPoint(geometry->center().x(), y));
+}
+
+bool EndToEndTest::focusCombo() const
+{
+    return game_->click(Combo.topLeft() + QPoint(40, Combo.height() / 2));
+}
+
+bool EndToEndTest::pressKeys(const QStringList &keys) const
+{
+    return display_->pressKeys(game_->window(), keys);
+}
+
+QString EndToEndTest::showsWhole(int picture) const
+{
+    const QImage shot = display_->screenshotWhen(
+        [&](const QImage &screen) { return boardOn(screen, picture) == BoardReader::whole(); });
+    if (shot.isNull())
+        return display_->lastError();
+    const BoardReader::Board board = boardOn(shot, picture);
+    if (board == BoardReader::whole())
+        return {};
+    return QStringLiteral("picture %1 is not shown whole: %2").arg(picture).arg(BoardReader::describe(board));
+}
+
+QImage EndToEndTest::dealShown(int picture) const
+{
+    return display_->screenshotWhen([&](const QImage &screen) {
+        const BoardReader::Board board = boardOn(screen, picture);
+        return isDeal(board) && board != BoardReader::whole();
+    });
+}
+
+std::optional<EndToEndTest::QuestionBox> EndToEndTest::answerQuestion(Ask ask, const QString &key) const
+{
+    const bool asked =
+        ask == Ask::WithKeys ? pressKeys({QStringLiteral("alt+x")}) : game_->click(ExitButton.center());
+    if (!asked)
+        return std::nullopt;
+    const std::optional<QString> box = display_->waitForWindow({QStringLiteral("--name"), QStringLiteral("^Quit\\?")},
+                                                               [](const QString &) { return true; });
+    const std::optional<QByteArray> title =
+        box ? display_->run(QStringLiteral("xdotool"), {QStringLiteral("getwindowname"), *box}) : std::nullopt;
+    if (!title || !display_->pressKeys(*box, {key}))
+        return std::nullopt;
+    return QuestionBox{*box, QString::fromUtf8(*title).trimmed()};
+}
+
+void EndToEndTest::window()
+{
+    const QRect geometry = game_->windowGeometry();
+    QCOMPARE(geometry.size(), GameProgram::WindowSize);
+    const QPoint centred((VirtualDisplay::ScreenSize.width() - geometry.width()) / 2,
+                         (VirtualDisplay::ScreenSize.height() - geometry.height()) / 2);
+    QVERIFY2(std::abs(geometry.x() - centred.x()) <= 1 && std::abs(geometry.y() - centred.y()) <= 1,
+             qPrintable(QStringLiteral("window at (%1,%2), centred is (%3,%4)")
+                            .arg(geometry.x())
+                            .arg(geometry.y())
+                            .arg(centred.x())
+                            .arg(centred.y())));
+
+    // With no window manager here nothing would frame the window anyway, so
+    // what it asks of one counts too: decorations flag set, decorations none.
+    const std::optional<QByteArray> tree = display_->run(
+        QStringLiteral("xwininfo"), {QStringLiteral("-children"), QStringLiteral("-id"), game_->window()});
+    X_VERIFY(tree);
+    const auto idAfter = [&](const QByteArray &label) {
+        const qsizetype at = tree->indexOf(label);
+        return at < 0 ? QByteArray() : tree->mid(at + label.size()).trimmed().split(' ').value(0);
+    };
+    QVERIFY2(!idAfter("Root window id:").isEmpty(), tree->constData());
+    QCOMPARE(idAfter("Parent window id:"), idAfter("Root window id:"));
+
+    const std::optional<QByteArray> hints = display_->run(
+        QStringLiteral("xprop"), {QStringLiteral("-id"), game_->window(), QStringLiteral("_MOTIF_WM_HINTS")});
+    X_VERIFY(hints);
+    const QList<QByteArray> fields = hints->mid(hints->indexOf('=') + 1).split(',');
+    QVERIFY2(fields.size() >= 3, hints->constData());
+    constexpr int DecorationsFlag = 0x2;
+    QVERIFY2((fields[0].trimmed().toInt(nullptr, 0) & DecorationsFlag) != 0, hints->constData());
+    QVERIFY2(fields[2].trimmed().toInt(nullptr, 0) == 0, hints->constData());
+
+    const QImage shot =
+        display_->screenshotWhen([this](const QImage &screen) { return windowFaults(screen).isEmpty(); });
+    X_VERIFY(!shot.isNull());
+    const QStringList faults = windowFaults(shot);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+}
+
+void EndToEndTest::quit()
+{
+    // A dealt board, so that answering No can be seen to leave the game as it was.
+    X_VERIFY(focusCombo());
+    X_VERIFY(pressKeys({QStringLiteral("Down")}));
+    const QString whole = showsWhole(0);
+    QVERIFY2(whole.isEmpty(), qPrintable(whole));
+    X_VERIFY(game_->click(StartButton.center()));
+    const QImage dealt = dealShown(0);
+    const BoardReader::Board board = boardOn(dealt, 0);
+    QVERIFY2(isDeal(board), qPrintable(BoardReader::describe(board)));
+
+    QStringList titles;
+    for (const Ask ask : {Ask::WithKeys, Ask::WithExitButton}) {
+        const std::optional<QuestionBox> box = answerQuestion(ask, QStringLiteral("n"));
+        X_VERIFY(box);
+        titles << box->title;
+        X_VERIFY(display_->waitUntilGone(box->window));
+        QCOMPARE(game_->process().state(), QProcess::Running);
+        QVERIFY(display_->isMapped(game_->window()));
+        const QImage after = display_->screenshotWhen(
+            [&](const QImage &screen) { return boardOn(screen, 0) == board && counterOn(screen) == counterOn(dealt); });
+        QCOMPARE(BoardReader::describe(boardOn(after, 0)), BoardReader::describe(board));
+        QVERIFY2(counterOn(after) == counterOn(dealt), "the move counter changed");
+    }
+
+    const std::optional<QuestionBox> box = answerQuestion(Ask::WithKeys, QStringLiteral("Return"));
+    X_VERIFY(box);
+    titles << box->title;
+    QVERIFY2(game_->process().waitForFinished(1000), "the program still runs a second after Yes");
+    QCOMPARE(game_->process().exitStatus(), QProcess::NormalExit);
+    QCOMPARE(game_->process().exitCode(), 0);
+    for (const QString &shown : titles)
+        QCOMPARE(shown, QStringLiteral("Quit?"));
+}
+
+void EndToEndTest::choosePictureWithMouse()
+{
+    for (int entry : {1, 2, 0}) {
+        X_VERIFY(chooseWithMouse(entry));
+        const QString whole = showsWhole(entry);
+        QVERIFY2(whole.isEmpty(), qPrintable(whole));
+    }
+}
+
+void EndToEndTest::choosePictureWithKeys()
+{
+    struct Step {
+        const char *key;
+        int picture;
+    };
+    X_VERIFY(focusCombo());
+    for (const Step step : {Step{"Down", 0}, Step{"Down", 1}, Step{"Down", 2}, Step{"Up", 1}, Step{"Up", 0}}) {
+        X_VERIFY(pressKeys({QString::fromLatin1(step.key)}));
+        const QString whole = showsWhole(step.picture);
+        QVERIFY2(whole.isEmpty(), qPrintable(QStringLiteral("after %1: %2").arg(QLatin1String(step.key), whole)));
+    }
+}
+
+void EndToEndTest::play()
+{
+    constexpr int Picture = 2;
+    constexpr int Hole = BoardReader::Boxes - 1;
+    const QString alike = readers_[Picture].alikeCells();
+    QVERIFY2(alike.isEmpty(),
+             qPrintable(QStringLiteral("picture %1 has %2 alike, its board cannot be read").arg(Picture).arg(alike)));
+
+    // Tiles do nothing before a picture is chosen and Start pressed. A move
+    // or a refused move would show once the question box has come and gone,
+    // as the program handles the clicks before the keys that open it.
+    const int besideHome = boxAt(Hole, [](int rows, int columns) { return rows + columns == 1; });
+    X_VERIFY(game_->click(boxCentre(besideHome)));
+    X_VERIFY(chooseWithMouse(Picture));
+    QString whole = showsWhole(Picture);
+    QVERIFY2(whole.isEmpty(), qPrintable(whole));
+    X_VERIFY(game_->click(boxCentre(besideHome)));
+    X_VERIFY(game_->click(boxCentre(0)));
+    X_VERIFY(answerQuestion(Ask::WithKeys, QStringLiteral("n")));
+    whole = showsWhole(Picture);
+    QVERIFY2(whole.isEmpty(), qPrintable(whole));
+    QStringList messages = display_->visibleWindows({QStringLiteral("--name"), QStringLiteral("^Vennaro$")});
+    messages.removeAll(game_->window());
+    QVERIFY2(messages.isEmpty(), "a tile click before Start opened a message box");
+
+    X_VERIFY(game_->click(StartButton.center()));
+    QImage shot = dealShown(Picture);
+    BoardReader::Board board = boardOn(shot, Picture);
+    QVERIFY2(isDeal(board), qPrintable(BoardReader::describe(board)));
+    const QImage counterAtStart = counterOn(shot);
+
+    const auto hole = int(std::find(board.begin(), board.end(), Hole) - board.begin());
+    const int movedHole = boxAt(hole, [](int rows, int columns) { return rows + columns == 1; });
+    X_VERIFY(game_->click(boxCentre(movedHole)));
+    std::swap(board[std::size_t(hole)], board[std::size_t(movedHole)]);
+    shot = display_->screenshotWhen(
+        [&](const QImage &screen) { return boardOn(screen, Picture) == board && counterOn(screen) != counterAtStart; });
+    QCOMPARE(BoardReader::describe(boardOn(shot, Picture)), BoardReader::describe(board));
+    QVERIFY2(counterOn(shot) != counterAtStart, "the move counter did not change after a move");
+
+    // Diagonal, and two boxes along the same row or column, from the hole.
+    const int refused[] = {
+        boxAt(movedHole, [](int rows, int columns) { return rows == 1 && columns == 1; }),
+        boxAt(movedHole, [](int rows, int columns) { return rows + columns == 2 && rows != columns; }),
+    };
+    const QString main = game_->window();
+    for (int box : refused) {
+        const QImage counterBefore = counterOn(shot);
+        X_VERIFY(game_->click(boxCentre(box)));
+        const std::optional<QString> message =
+            display_->waitForWindow({QStringLiteral("--name"), QStringLiteral("^Vennaro$")},
+                                    [&](const QString &window) { return window != main; });
+        X_VERIFY(message);
+        QVERIFY(display_->isMapped(*message));
+        X_VERIFY(display_->pressKeys(*message, {QStringLiteral("Return")}));
+        X_VERIFY(display_->waitUntilGone(*message));
+        shot = display_->screenshotWhen([&](const QImage &screen) {
+            return boardOn(screen, Picture) == board && counterOn(screen) == counterBefore;
+        });
+        QCOMPARE(BoardReader::describe(boardOn(shot, Picture)), BoardReader::describe(board));
+        QVERIFY2(counterOn(shot) == counterBefore,
+                 qPrintable(QStringLiteral("the move counter changed after box %1 was refused").arg(box)));
+    }
+
+    X_VERIFY(game_->click(SolveButton.center()));
+    whole = showsWhole(Picture);
+    QVERIFY2(whole.isEmpty(), qPrintable(whole));
+
+    X_VERIFY(game_->click(StartButton.center()));
+    shot = display_->screenshotWhen([&](const QImage &screen) {
+        const BoardReader::Board dealt = boardOn(screen, Picture);
+        return isDeal(dealt) && dealt != BoardReader::whole() && counterOn(screen) == counterAtStart;
+    });
+    QVERIFY2(isDeal(boardOn(shot, Picture)), qPrintable(BoardReader::describe(boardOn(shot, Picture))));
+    QVERIFY2(counterOn(shot) == counterAtStart, "Start did not set the move counter back");
+}
+
+QTEST_GUILESS_MAIN(EndToEndTest)
+#include "tst_e2e.moc"
