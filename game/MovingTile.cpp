@@ -30,7 +30,10 @@ void MovingTile::Picture1_Click(Integer Index)
             state_.BlankBox = form_.Picture1(LoopIndex).Index();
     }
 
-    if (!besideInRow() && !besideInColumn()) {
+    const TileBox &hole = form_.Picture1(state_.BlankBox);
+    const TileBox &clicked = form_.Picture1(state_.ClickedBox);
+    const Boolean sameRow = besideAlong(hole.Top(), clicked.Top(), hole.Left(), clicked.Left(), HorizontalStep);
+    if (!sameRow && !besideAlong(hole.Left(), clicked.Left(), hole.Top(), clicked.Top(), VerticalStep)) {
         messageBox_.show(QStringLiteral("Cannot move !!!"), MessageBox::OkOnly);
         return;
     }
@@ -40,21 +43,10 @@ void MovingTile::Picture1_Click(Integer Index)
     form_.Text1().setText(Conversions::numberToText(Arithmetic::add(Conversions::textToNumber(form_.Text1().text()), 1.0)));
 }
 
-// All three comparisons are made, as bitwise operators on the results.
-Boolean MovingTile::besideInRow() const
+// The boxes share one coordinate and lie exactly one step apart in the other.
+// All three comparisons are made, whatever the others give.
+Boolean MovingTile::besideAlong(float holeShared, float clickedShared, float holeAlong, float clickedAlong, float step)
 {
-    const TileBox &hole = form_.Picture1(state_.BlankBox);
-    const TileBox &clicked = form_.Picture1(state_.ClickedBox);
-    return (clicked.Top() == hole.Top())
-         & ((Arithmetic::add(hole.Left(), HorizontalStep) == clicked.Left())
-            | (Arithmetic::subtract(hole.Left(), HorizontalStep) == clicked.Left()));
-}
-
-Boolean MovingTile::besideInColumn() const
-{
-    const TileBox &hole = form_.Picture1(state_.BlankBox);
-    const TileBox &clicked = form_.Picture1(state_.ClickedBox);
-    return (clicked.Left() == hole.Left())
-         & ((Arithmetic::add(hole.Top(), VerticalStep) == clicked.Top())
-            | (Arithmetic::subtract(hole.Top(), VerticalStep) == clicked.Top()));
+    return (clickedShared == holeShared)
+         & ((Arithmetic::add(holeAlong, step) == clickedAlong) | (Arithmetic::subtract(holeAlong, step) == clickedAlong));
 }

@@ -19,8 +19,7 @@ public:
     void Picture1_Click(Integer Index);
 
 private:
-    Boolean besideInRow() const;
-    Boolean besideInColumn() const;
+    static Boolean besideAlong(float holeShared, float clickedShared, float holeAlong, float clickedAlong, float step);
 
     frmMain &form_;
     FormState &state_;

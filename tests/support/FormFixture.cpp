@@ -45,6 +45,13 @@ void FormFixture::clickTile(int box)
     QTest::mouseClick(&form.Picture1(Integer(box)), Qt::LeftButton);
 }
 
+int FormFixture::clickBesideHole()
+{
+    const int box = hole() % 4 == 0 ? hole() + 1 : hole() - 1;
+    clickTile(box);
+    return box;
+}
+
 int FormFixture::cellShownBy(int box) const
 {
     const std::int32_t handle = form.Picture1(Integer(box)).Picture()->Handle();

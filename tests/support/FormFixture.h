@@ -18,6 +18,8 @@ public:
     void start();
     void solve();
     void clickTile(int box);
+    // Clicks a box beside the hole: a move; returns the box clicked.
+    int clickBesideHole();
 
     // The cell of the chosen set that the box shows, or -1 for none.
     int cellShownBy(int box) const;

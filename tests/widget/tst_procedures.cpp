@@ -317,8 +317,7 @@ void ProceduresTest::counterContinuesFromItsText()
     fixture.start();
     fixture.form.Text1().setText(before);
     const int hole = fixture.hole();
-    const int neighbour = hole % 4 == 0 ? hole + 1 : hole - 1;
-    fixture.clickTile(neighbour);
+    fixture.clickBesideHole();
     QCOMPARE(fixture.counter(), after);
     // Into the hole and back again is two moves.
     fixture.clickTile(hole);
@@ -382,8 +381,7 @@ void ProceduresTest::exitAsksAndEndsOnlyOnYes()
     QCOMPARE(fixture.counter(), QStringLiteral("3"));
     QVERIFY(fixture.events.state().GameStarted);
     QVERIFY(fixture.form.cmdSolve().isEnabled());
-    const int hole = fixture.hole();
-    fixture.clickTile(hole % 4 == 0 ? hole + 1 : hole - 1);
+    fixture.clickBesideHole();
     QCOMPARE(fixture.counter(), QStringLiteral("4"));
 
     fixture.messageBox.answers = {MessageBox::Yes};
@@ -398,8 +396,7 @@ void ProceduresTest::runTimeErrorIsReportedAndEnds()
     fixture.choose(0);
     fixture.start();
     fixture.form.Text1().setText(QStringLiteral("many"));
-    const int hole = fixture.hole();
-    fixture.clickTile(hole % 4 == 0 ? hole + 1 : hole - 1);
+    fixture.clickBesideHole();
     QCOMPARE(fixture.messageBox.shown.size(), 1);
     QCOMPARE(fixture.messageBox.shown[0].style, int(MessageBox::Critical));
     QVERIFY(fixture.messageBox.shown[0].prompt.contains(QStringLiteral("Type mismatch")));
