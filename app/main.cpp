@@ -16,7 +16,10 @@ namespace {
 // what is wrong and how to play anyway.
 bool displayAvailable()
 {
-    const auto set = [](const char *name) { return std::getenv(name) && *std::getenv(name); };
+    const auto set = [](const char *name) {
+        const char *value = std::getenv(name);
+        return value && *value;
+    };
     if (set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM"))
         return true;
     std::fputs("vennaro: there is no display to show the game's window on (DISPLAY is not set).\n"

@@ -9,7 +9,7 @@ PACKAGES=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev fonts-liberation
   libbenchmark-dev
-  xvfb xauth xdotool x11-utils
+  xvfb xauth xdotool x11-utils dbus-daemon libx11-dev
   desktop-file-utils appstream dpkg-dev file
   clang-tidy
 )

@@ -1,0 +1,84 @@
+# Install rules for the program and its desktop integration, and the .deb
+# that CPack makes of them. Included from the top-level CMakeLists.txt once
+# the vennaro target exists.
+
+include(GNUInstallDirs)
+
+set(VENNARO_APPSTREAM_ID org.vennaro.vennaro)
+set(VENNARO_SCREENSHOT_URL "" CACHE STRING
+    "Public web address of docs/screenshot.png; AppStream takes no local files, so without one the metadata has no screenshot")
+
+# The version is written out by hand where a release history or a resource
+# compiler wants it; stop the build when one of them lags behind.
+function(vennaro_require_text file text)
+  file(READ "${file}" content)
+  string(FIND "${content}" "${text}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "${file} lacks '${text}': bring it up to version ${PROJECT_VERSION}")
+  endif()
+endfunction()
+math(EXPR vennaro_minor "${PROJECT_VERSION_MINOR} + 0")
+vennaro_require_text(${CMAKE_CURRENT_LIST_DIR}/vennaro.rc "FILEVERSION ${PROJECT_VERSION_MAJOR},${vennaro_minor},0,0")
+vennaro_require_text(${CMAKE_CURRENT_LIST_DIR}/vennaro.rc "\"FileVersion\", \"${PROJECT_VERSION}\"")
+vennaro_require_text(${CMAKE_CURRENT_LIST_DIR}/vennaro.rc "\"ProductVersion\", \"${PROJECT_VERSION}\"")
+vennaro_require_text(${CMAKE_CURRENT_LIST_DIR}/vennaro.metainfo.xml.in "<release version=\"${PROJECT_VERSION}\"")
+
+if(WIN32)
+  target_sources(vennaro PRIVATE ${CMAKE_CURRENT_LIST_DIR}/vennaro.rc)
+  # Resource compilers look for the icon on the include path.
+  set_property(SOURCE ${CMAKE_CURRENT_LIST_DIR}/vennaro.rc APPEND PROPERTY
+               INCLUDE_DIRECTORIES ${PROJECT_SOURCE_DIR}/assets/icon)
+endif()
+
+install(TARGETS vennaro RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+if(UNIX AND NOT APPLE)
+  install(FILES ${CMAKE_CURRENT_LIST_DIR}/vennaro.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+
+  foreach(size 16 22 24 32 48 64 128 256)
+    install(FILES ${PROJECT_SOURCE_DIR}/assets/icon/hicolor/${size}x${size}/apps/vennaro.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+  endforeach()
+  install(FILES ${PROJECT_SOURCE_DIR}/assets/icon/vennaro.svg
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+  if(VENNARO_SCREENSHOT_URL)
+    set(VENNARO_APPSTREAM_SCREENSHOTS [[
+  <screenshots>
+    <screenshot type="default">
+      <caption>A game of Vennaro under way</caption>
+      <image>@VENNARO_SCREENSHOT_URL@</image>
+    </screenshot>
+  </screenshots>]])
+    string(CONFIGURE "${VENNARO_APPSTREAM_SCREENSHOTS}" VENNARO_APPSTREAM_SCREENSHOTS @ONLY)
+  else()
+    set(VENNARO_APPSTREAM_SCREENSHOTS "")
+  endif()
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/vennaro.metainfo.xml.in
+                 ${CMAKE_CURRENT_BINARY_DIR}/${VENNARO_APPSTREAM_ID}.metainfo.xml @ONLY)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${VENNARO_APPSTREAM_ID}.metainfo.xml
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+  install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME copyright)
+endif()
+
+set(VENNARO_PACKAGE_MAINTAINER "The Vennaro developers <maintainers@vennaro.invalid>" CACHE STRING
+    "Maintainer field of the .deb")
+
+set(CPACK_PACKAGE_NAME vennaro)
+set(CPACK_PACKAGE_CONTACT "${VENNARO_PACKAGE_MAINTAINER}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "sliding picture puzzle on a 4 x 4 board")
+set(CPACK_PACKAGE_DESCRIPTION [[
+Vennaro cuts one of three pictures into sixteen tiles, deals them out in a
+random order with one tile standing for the gap, and asks you to slide them
+back into place one move at a time. Every deal can be solved; a counter
+keeps the number of moves.]])
+set(CPACK_GENERATOR DEB)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Loaded by name at run time, so dpkg-shlibdeps cannot see it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
+set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
+include(CPack)

@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Measures the game's start-up against a bare Qt window of the same size and
+# flags: from process start to the window mapped and painted, and the peak
+# resident memory once painted, as seen from outside by vennaro-startup-probe.
+# Prints the medians side by side with their ratios. Measures only: it fails
+# when a program cannot be measured, never on the figures.
+#
+#   scripts/measure-startup.sh [BUILD_DIR [RUNS]]   (default build/release, 15)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source packaging/harness.bash
+
+build=${1:-build/release}
+runs=${2:-15}
+require_commands cmake:cmake ninja-build:ninja xvfb:Xvfb dbus-daemon:dbus-daemon
+
+# The yardstick is built with the benchmarks, which come with the tests.
+configure_build "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON
+cmake --build "$build" -j2 --target vennaro vennaro-bare-window vennaro-startup-probe
+
+results=$(mktemp -d)
+cleanup() {
+    stop_session_bus
+    stop_xvfb
+    rm -rf "$results"
+}
+trap cleanup EXIT
+start_session_bus
+start_xvfb
+
+probe=$build/bench/startup/vennaro-startup-probe
+game=$build/vennaro
+bare=$build/bench/startup/vennaro-bare-window
+# Memory is read this long after the first paint, once the event loop has
+# settled.
+settle_ms=300
+
+measure() {
+    QT_QPA_PLATFORM=xcb "$probe" "$VENNARO_WINDOW_SIZE" "$settle_ms" "$2" >>"$results/$1"
+}
+
+# One unrecorded start each, so that both find their libraries in the cache.
+measure warm-up "$game"
+measure warm-up "$bare"
+for ((run = 1; run <= runs; run++)); do
+    # Alternate which goes first, so neither always follows the other.
+    if ((run % 2)); then
+        measure game "$game"
+        measure bare "$bare"
+    else
+        measure bare "$bare"
+        measure game "$game"
+    fi
+done
+
+median() {
+    cut -d' ' -f"$2" "$results/$1" | sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+echo "median of $runs runs each, Xvfb $DISPLAY, memory read ${settle_ms} ms after the first paint"
+printf '%-24s %10s %10s %8s %8s\n' "" game bare ratio goal
+row() {
+    local game_value bare_value
+    game_value=$(median game "$2")
+    bare_value=$(median bare "$2")
+    awk -v name="$1" -v g="$game_value" -v b="$bare_value" -v goal="$3" \
+        'BEGIN { printf "%-24s %10.1f %10.1f %8.3f %8s\n", name, g, b, g / b, goal }'
+}
+row "window mapped (ms)" 1 ""
+row "window painted (ms)" 2 "<= 1.15"
+row "peak resident (KiB)" 3 "<= 1.2"
+echo "all runs (mapped ms, painted ms, peak KiB):"
+paste -d'|' "$results/game" "$results/bare" | sed 's/^/  game | bare: /; s/|/ | /2'

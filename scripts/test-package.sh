@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# Builds the Release .deb, checks its control fields and contents, and starts
+# the program unpacked from it in Xvfb until its window is mapped.
+#
+#   scripts/test-package.sh [BUILD_DIR]      (default build/pkg)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source packaging/harness.bash
+
+build=${1:-build/pkg}
+require_commands cmake:cmake ninja-build:ninja dpkg-dev:dpkg-shlibdeps file:file \
+    desktop-file-utils:desktop-file-validate appstream:appstreamcli \
+    xvfb:Xvfb xdotool:xdotool x11-utils:xwininfo
+
+scratch=$(mktemp -d)
+cleanup() {
+    stop_xvfb
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+failures=0
+check() {
+    local what=$1
+    shift
+    if "$@"; then
+        echo "ok: $what"
+    else
+        echo "FAILED: $what" >&2
+        failures=$((failures + 1))
+    fi
+}
+
+configure_build "$build" -DCMAKE_BUILD_TYPE=Release
+cmake --build "$build" -j2
+rm -f "$build"/vennaro_*.deb
+(cd "$build" && cpack -G DEB)
+
+debs=("$build"/vennaro_*.deb)
+if [[ ${#debs[@]} -ne 1 || ! -f "${debs[0]}" ]]; then
+    echo "FAILED: cpack made no single vennaro_*.deb in $build" >&2
+    exit 1
+fi
+deb=${debs[0]}
+dpkg-deb -I "$deb"
+field() {
+    dpkg-deb -f "$deb" "$1"
+}
+depends=$(field Depends)
+check "package name is vennaro" test "$(field Package)" = vennaro
+check "version is 1.00" test "$(field Version)" = 1.00
+check "section is games" test "$(field Section)" = games
+check "Depends names libqt6widgets6" grep -Eq '(^|, )libqt6widgets6( |,|$)' <<<"$depends"
+check "Depends names fonts-liberation" grep -Eq '(^|, )fonts-liberation( |,|$)' <<<"$depends"
+
+root=$scratch/root
+dpkg-deb -x "$deb" "$root"
+share=$root/usr/share
+check "program in usr/bin" test -x "$root/usr/bin/vennaro"
+for size in 16 22 24 32 48 64 128 256; do
+    check "${size}x${size} icon" test -s "$share/icons/hicolor/${size}x${size}/apps/vennaro.png"
+done
+check "scalable icon" test -s "$share/icons/hicolor/scalable/apps/vennaro.svg"
+check "copyright" test -s "$share/doc/vennaro/copyright"
+check "desktop entry is valid" desktop-file-validate "$share/applications/vennaro.desktop"
+metainfo=("$share"/metainfo/*.metainfo.xml)
+check "one AppStream file" test ${#metainfo[@]} -eq 1 -a -f "${metainfo[0]}"
+check "AppStream metadata is valid with its desktop entry" appstreamcli validate-tree --no-net --pedantic --strict "$root"
+check "AppStream metadata launches vennaro.desktop" \
+    grep -q '<launchable type="desktop-id">vennaro.desktop</launchable>' "${metainfo[@]}"
+
+start_xvfb
+QT_QPA_PLATFORM=xcb "$root/usr/bin/vennaro" &
+pid=$!
+if window=$(wait_for_window "$pid" 60); then
+    echo "ok: the unpacked program mapped its $VENNARO_WINDOW_SIZE window $window"
+else
+    echo "FAILED: the unpacked program showed no window" >&2
+    failures=$((failures + 1))
+fi
+kill "$pid" 2>/dev/null || true
+wait "$pid" 2>/dev/null || true
+
+echo "package: $deb, $(stat -c %s "$deb") bytes"
+echo "Depends: $depends"
+if ((failures)); then
+    echo "test-package: $failures check(s) failed" >&2
+    exit 1
+fi
+echo "test-package: all checks passed"
