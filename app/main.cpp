@@ -5,6 +5,7 @@
 #include "ui/frmMain.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QIcon>
 #include <QStyleFactory>
 #include <cstdio>
@@ -41,10 +42,11 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(VENNARO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("vennaro"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QIcon icon;
-    for (const char *size : {"16x16", "32x32", "48x48"})
-        icon.addFile(QStringLiteral(":/icon/%1/apps/vennaro.png").arg(QLatin1String(size)));
-    QApplication::setWindowIcon(icon);
+    // One face for every control, so no other font is ever loaded.
+    QFont font = QApplication::font();
+    font.setFamily(QStringLiteral("Liberation Sans"));
+    QApplication::setFont(font);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/vennaro.png")));
 
     QtMessageBox messageBox;
     ClockRandomGenerator random;

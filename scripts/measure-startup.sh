@@ -36,18 +36,22 @@ bare=$build/bench/startup/vennaro-bare-window
 settle_ms=300
 
 measure() {
-    QT_QPA_PLATFORM=xcb "$probe" "$VENNARO_WINDOW_SIZE" "$settle_ms" "$2" >>"$results/$1"
+    local name=$1
+    shift
+    QT_QPA_PLATFORM=xcb "$probe" "$VENNARO_WINDOW_SIZE" "$settle_ms" "$@" >>"$results/$name"
 }
 
 # One unrecorded start each, so that both find their libraries in the cache.
 measure warm-up "$game"
 measure warm-up "$bare"
 for ((run = 1; run <= runs; run++)); do
-    # Alternate which goes first, so neither always follows the other.
+    # Alternate which goes first, so none always follows another.
     if ((run % 2)); then
         measure game "$game"
         measure bare "$bare"
+        measure text "$bare" --text
     else
+        measure text "$bare" --text
         measure bare "$bare"
         measure game "$game"
     fi
@@ -58,16 +62,17 @@ median() {
 }
 
 echo "median of $runs runs each, Xvfb $DISPLAY, memory read ${settle_ms} ms after the first paint"
-printf '%-24s %10s %10s %8s %8s\n' "" game bare ratio goal
+printf '%-24s %10s %10s %10s %8s %8s %10s\n' "" game bare "bare+text" ratio goal "vs text"
 row() {
-    local game_value bare_value
+    local game_value bare_value text_value
     game_value=$(median game "$2")
     bare_value=$(median bare "$2")
-    awk -v name="$1" -v g="$game_value" -v b="$bare_value" -v goal="$3" \
-        'BEGIN { printf "%-24s %10.1f %10.1f %8.3f %8s\n", name, g, b, g / b, goal }'
+    text_value=$(median text "$2")
+    awk -v name="$1" -v g="$game_value" -v b="$bare_value" -v t="$text_value" -v goal="$3" \
+        'BEGIN { printf "%-24s %10.1f %10.1f %10.1f %8.3f %8s %10.3f\n", name, g, b, t, g / b, goal, g / t }'
 }
 row "window mapped (ms)" 1 ""
 row "window painted (ms)" 2 "<= 1.15"
 row "peak resident (KiB)" 3 "<= 1.2"
-echo "all runs (mapped ms, painted ms, peak KiB):"
-paste -d'|' "$results/game" "$results/bare" | sed 's/^/  game | bare: /; s/|/ | /2'
+echo "all runs (mapped ms, painted ms, peak KiB): game | bare | bare+text"
+paste -d'|' "$results/game" "$results/bare" "$results/text" | sed 's/^/  /; s/|/ | /g' 
