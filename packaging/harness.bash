@@ -34,7 +34,7 @@ configure_build() {
 # from the script's exit trap.
 start_xvfb() {
     XVFB_STATE=$(mktemp -d)
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -br 3>"$XVFB_STATE/display" 2>"$XVFB_STATE/log" &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset -br 3>"$XVFB_STATE/display" 2>"$XVFB_STATE/log" &
     XVFB_PID=$!
     local tries
     for ((tries = 0; tries < 100; tries++)); do

@@ -36,11 +36,13 @@ VirtualDisplay::~VirtualDisplay()
 bool VirtualDisplay::start()
 {
     // Xvfb picks a free display itself and tells its number on descriptor 1.
+    // -noreset: by default the server resets when its last client leaves, and
+    // the next program started meanwhile cannot connect.
     server_.setStandardErrorFile(QProcess::nullDevice());
     server_.start(QStringLiteral("Xvfb"),
                   {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
                    QStringLiteral("%1x%2x24").arg(ScreenSize.width()).arg(ScreenSize.height()),
-                   QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+                   QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-noreset")});
     if (!server_.waitForStarted(WaitMs)) {
         lastError_ = QStringLiteral("Xvfb did not start: ") + server_.errorString();
         return false;
