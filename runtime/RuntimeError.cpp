@@ -29,3 +29,8 @@ RuntimeError RuntimeError::invalidProcedureCall()
 {
     return RuntimeError(QStringLiteral("Invalid procedure call or argument"));
 }
+
+RuntimeError RuntimeError::noSuchControl(int index)
+{
+    return RuntimeError(QStringLiteral("Control array element '%1' doesn't exist").arg(index));
+}

@@ -15,4 +15,5 @@ public:
     static RuntimeError subscriptOutOfRange();
     static RuntimeError typeMismatch();
     static RuntimeError invalidProcedureCall();
+    static RuntimeError noSuchControl(int index);
 };

@@ -4,6 +4,8 @@ set -euo pipefail
 
 REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="$REPO/build/release"
+cd "$REPO"
+source packaging/harness.bash
 
 PACKAGES=(
   g++ cmake ninja-build pkg-config
@@ -31,6 +33,6 @@ install_missing_packages() {
 }
 
 build_release() {
-  cmake -S "$REPO" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@"
+  configure_build "$BUILD" -DCMAKE_BUILD_TYPE=Release "$@"
   cmake --build "$BUILD"
 }

@@ -161,14 +161,14 @@ void frmMain::setTabOrder()
 TileBox &frmMain::Picture1(Integer index) const
 {
     if (index < 0 || index >= TileCount)
-        throw RuntimeError(QStringLiteral("Control array element '%1' doesn't exist").arg(index));
+        throw RuntimeError::noSuchControl(index);
     return *Picture1_[std::size_t(index)];
 }
 
 const PictureClip &frmMain::PictureClip1(Integer index) const
 {
     if (index < 0 || index >= PictureSetCount)
-        throw RuntimeError(QStringLiteral("Control array element '%1' doesn't exist").arg(index));
+        throw RuntimeError::noSuchControl(index);
     return PictureClip1_[std::size_t(index)];
 }
 
