@@ -31,8 +31,8 @@ struct Game {
 
     Integer hole() const
     {
-        for (Integer box = 0; box < 16; ++box)
-            if (form.Picture1(box).Picture()->Handle() == form.PictureClip1(1).cellPicture(15)->Handle())
+        for (Integer box = 0; box < Grid::CellCount; ++box)
+            if (form.Picture1(box).Picture()->Handle() == form.PictureClip1(1).cellPicture(Grid::BlankCell)->Handle())
                 return box;
         return -1;
     }
@@ -53,7 +53,7 @@ void cellPictureRequest(benchmark::State &run)
     form.PictureClip1(0).cellPicture(0);
     for (auto _ : run) {
         benchmark::DoNotOptimize(form.PictureClip1(0).cellPicture(cell));
-        cell = Integer((cell + 1) % 16);
+        cell = Integer((cell + 1) % Grid::CellCount);
     }
 }
 BENCHMARK(cellPictureRequest);
@@ -62,7 +62,7 @@ void loadAndCutThreePictures(benchmark::State &run)
 {
     for (auto _ : run) {
         const frmMain form;
-        for (Integer set = 0; set < 3; ++set)
+        for (Integer set = 0; set < frmMain::PictureSetCount; ++set)
             benchmark::DoNotOptimize(form.PictureClip1(set).cellPicture(0));
     }
 }

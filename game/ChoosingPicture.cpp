@@ -1,6 +1,7 @@
 #include "game/ChoosingPicture.h"
 
 #include "game/FormState.h"
+#include "pictures/Grid.h"
 #include "runtime/Conversions.h"
 #include "ui/CommandButton.h"
 #include "ui/TileBox.h"
@@ -29,7 +30,7 @@ void ChoosingPicture::cmdSolve_Click()
 
 void ChoosingPicture::SolvePuzzle()
 {
-    for (state_.LoopIndex = 0; state_.LoopIndex <= 15; state_.LoopIndex = Arithmetic::add(state_.LoopIndex, 1))
+    for (state_.LoopIndex = 0; state_.LoopIndex <= Grid::LastCell; state_.LoopIndex = Arithmetic::add(state_.LoopIndex, 1))
         form_.Picture1(state_.LoopIndex).setPicture(form_.PictureClip1(state_.PictureChoice).cellPicture(state_.LoopIndex));
     form_.cmdSolve().setEnabled(false);
     form_.Text1().setText(Conversions::integerToText(0));

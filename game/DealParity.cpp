@@ -1,22 +1,22 @@
 #include "game/DealParity.h"
 
-bool DealParity::isSolvable(const IntegerArray<16> &cellOrder)
+bool DealParity::isSolvable(const Arrangement &cellOrder)
 {
     int inversions = 0;
     int hole = 0;
-    for (Integer box = 0; box < 16; ++box) {
-        if (cellOrder(box) == BlankCell)
+    for (Integer box = 0; box < Grid::CellCount; ++box) {
+        if (cellOrder(box) == Grid::BlankCell)
             hole = box;
-        for (Integer later = Integer(box + 1); later < 16; ++later)
+        for (Integer later = Integer(box + 1); later < Grid::CellCount; ++later)
             inversions += cellOrder(box) > cellOrder(later) ? 1 : 0;
     }
-    const int holeDistance = (3 - hole / 4) + (3 - hole % 4);
+    const int holeDistance = Grid::row(Grid::BlankCell) - Grid::row(hole) + Grid::column(Grid::BlankCell) - Grid::column(hole);
     return inversions % 2 == holeDistance % 2;
 }
 
-std::pair<Integer, Integer> DealParity::firstTwoTileBoxes(const IntegerArray<16> &cellOrder)
+std::pair<Integer, Integer> DealParity::firstTwoTileBoxes(const Arrangement &cellOrder)
 {
-    const Integer first = cellOrder(0) == BlankCell ? 1 : 0;
-    const Integer second = cellOrder(Integer(first + 1)) == BlankCell ? Integer(first + 2) : Integer(first + 1);
+    const Integer first = cellOrder(0) == Grid::BlankCell ? 1 : 0;
+    const Integer second = cellOrder(Integer(first + 1)) == Grid::BlankCell ? Integer(first + 2) : Integer(first + 1);
     return {first, second};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pictures/Grid.h"
 #include "runtime/IntegerArray.h"
 
 #include <utility>
@@ -10,13 +11,13 @@
 // equals the parity of the hole's distance from its home in the last box.
 class DealParity {
 public:
-    static constexpr Integer BlankCell = 15;
+    using Arrangement = IntegerArray<Grid::CellCount>;
 
-    // cellOrder holds each of the cells 0..15 once.
-    static bool isSolvable(const IntegerArray<16> &cellOrder);
+    // cellOrder holds each cell once.
+    static bool isSolvable(const Arrangement &cellOrder);
 
     // The two lowest-numbered boxes that do not show the blank cell. Exchanging
     // their cells turns an unsolvable deal into a solvable one, and maps the
     // unsolvable deals for a given hole one-to-one onto the solvable ones.
-    static std::pair<Integer, Integer> firstTwoTileBoxes(const IntegerArray<16> &cellOrder);
+    static std::pair<Integer, Integer> firstTwoTileBoxes(const Arrangement &cellOrder);
 };

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "pictures/Grid.h"
 #include "runtime/Arithmetic.h"
 #include "runtime/IntegerArray.h"
 
 // The window-level variables the event procedures share. The board itself is
 // not here: it is what the tile boxes show.
 struct FormState {
-    IntegerArray<16> CellOrder;
+    IntegerArray<Grid::CellCount> CellOrder;
     Boolean GameStarted = false;
     Integer LoopIndex = 0;
     Integer ClickedBox = 0;

@@ -1,6 +1,7 @@
 #include "game/MovingTile.h"
 
 #include "game/FormState.h"
+#include "pictures/Grid.h"
 #include "runtime/Conversions.h"
 #include "runtime/MessageBox.h"
 #include "ui/TileBox.h"
@@ -21,12 +22,12 @@ void MovingTile::Picture1_Click(Integer Index)
     const Integer PictureChoice = state_.PictureChoice;
 
     state_.ClickedBox = form_.Picture1(Index).Index();
-    for (LoopIndex = 0; LoopIndex <= 15; LoopIndex = Arithmetic::add(LoopIndex, 1)) {
+    for (LoopIndex = 0; LoopIndex <= Grid::LastCell; LoopIndex = Arithmetic::add(LoopIndex, 1)) {
         if (form_.Picture1(state_.ClickedBox).Picture()->Handle() == form_.PictureClip1(PictureChoice).cellPicture(LoopIndex)->Handle())
             state_.ClickedCell = LoopIndex;
     }
-    for (LoopIndex = 0; LoopIndex <= 15; LoopIndex = Arithmetic::add(LoopIndex, 1)) {
-        if (form_.Picture1(LoopIndex).Picture()->Handle() == form_.PictureClip1(PictureChoice).cellPicture(BlankCell)->Handle())
+    for (LoopIndex = 0; LoopIndex <= Grid::LastCell; LoopIndex = Arithmetic::add(LoopIndex, 1)) {
+        if (form_.Picture1(LoopIndex).Picture()->Handle() == form_.PictureClip1(PictureChoice).cellPicture(Grid::BlankCell)->Handle())
             state_.BlankBox = form_.Picture1(LoopIndex).Index();
     }
 
@@ -38,7 +39,7 @@ void MovingTile::Picture1_Click(Integer Index)
         return;
     }
 
-    form_.Picture1(state_.ClickedBox).setPicture(form_.PictureClip1(PictureChoice).cellPicture(BlankCell));
+    form_.Picture1(state_.ClickedBox).setPicture(form_.PictureClip1(PictureChoice).cellPicture(Grid::BlankCell));
     form_.Picture1(state_.BlankBox).setPicture(form_.PictureClip1(PictureChoice).cellPicture(state_.ClickedCell));
     form_.Text1().setText(Conversions::numberToText(Arithmetic::add(Conversions::textToNumber(form_.Text1().text()), 1.0)));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "runtime/Arithmetic.h"
+#include "ui/Layout.h"
 
 struct FormState;
 class MessageBox;
@@ -10,9 +11,8 @@ class frmMain;
 // and the move is counted; any other box is refused.
 class MovingTile {
 public:
-    static constexpr float HorizontalStep = 1170.0f;
-    static constexpr float VerticalStep = 1380.0f;
-    static constexpr Integer BlankCell = 15;
+    static constexpr float HorizontalStep = Layout::TileStepX;
+    static constexpr float VerticalStep = Layout::TileStepY;
 
     MovingTile(frmMain &form, FormState &state, MessageBox &messageBox);
 

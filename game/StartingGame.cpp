@@ -2,6 +2,7 @@
 
 #include "game/DealParity.h"
 #include "game/FormState.h"
+#include "pictures/Grid.h"
 #include "runtime/Conversions.h"
 #include "runtime/RandomGenerator.h"
 #include "ui/ColorValue.h"
@@ -32,13 +33,13 @@ void StartingGame::cmdStart_Click()
 void StartingGame::Initialize_Puzzle()
 {
     Integer &LoopIndex = state_.LoopIndex;
-    for (LoopIndex = 0; LoopIndex <= 15; LoopIndex = Arithmetic::add(LoopIndex, 1))
+    for (LoopIndex = 0; LoopIndex <= Grid::LastCell; LoopIndex = Arithmetic::add(LoopIndex, 1))
         state_.CellOrder(LoopIndex) = NotDealt;
-    for (LoopIndex = 0; LoopIndex <= 15; LoopIndex = Arithmetic::add(LoopIndex, 1))
+    for (LoopIndex = 0; LoopIndex <= Grid::LastCell; LoopIndex = Arithmetic::add(LoopIndex, 1))
         form_.Picture1(LoopIndex).setEnabled(true);
-    for (LoopIndex = 0; LoopIndex <= 15; LoopIndex = Arithmetic::add(LoopIndex, 1))
+    for (LoopIndex = 0; LoopIndex <= Grid::LastCell; LoopIndex = Arithmetic::add(LoopIndex, 1))
         form_.Picture1(LoopIndex).setBackColor(ColorValue::LightCyan);
-    for (LoopIndex = 0; LoopIndex <= 15; LoopIndex = Arithmetic::add(LoopIndex, 1)) {
+    for (LoopIndex = 0; LoopIndex <= Grid::LastCell; LoopIndex = Arithmetic::add(LoopIndex, 1)) {
         const Integer cell = drawCell();
         form_.Picture1(LoopIndex).setPicture(form_.PictureClip1(state_.PictureChoice).cellPicture(cell));
         state_.CellOrder(LoopIndex) = cell;
@@ -50,9 +51,9 @@ void StartingGame::Initialize_Puzzle()
 Integer StartingGame::drawCell()
 {
     for (;;) {
-        const Integer drawn = Arithmetic::floorToInteger(random_.next() * 16.0f);
+        const Integer drawn = Arithmetic::floorToInteger(random_.next() * float(Grid::CellCount));
         Boolean alreadyDealt = false;
-        for (Integer scan = 0; scan <= 15; scan = Arithmetic::add(scan, 1)) {
+        for (Integer scan = 0; scan <= Grid::LastCell; scan = Arithmetic::add(scan, 1)) {
             if (state_.CellOrder(scan) == drawn)
                 alreadyDealt = true;
         }

@@ -11,7 +11,7 @@ PictureClip::PictureClip(QString picturePath)
 
 CellPictureRef PictureClip::cellPicture(Integer cellNumber) const
 {
-    if (cellNumber < 0 || cellNumber >= CellCount)
+    if (cellNumber < 0 || cellNumber >= Grid::CellCount)
         throw RuntimeError::invalidProcedureCall();
     if (!cells_[0])
         cut();
@@ -20,9 +20,9 @@ CellPictureRef PictureClip::cellPicture(Integer cellNumber) const
 
 QRect PictureClip::cellRectangle(QSize pictureSize, int cellNumber)
 {
-    const int width = pictureSize.width() / Columns;
-    const int height = pictureSize.height() / Rows;
-    return {width * (cellNumber % Columns), height * (cellNumber / Columns), width, height};
+    const int width = pictureSize.width() / Grid::Side;
+    const int height = pictureSize.height() / Grid::Side;
+    return {width * Grid::column(cellNumber), height * Grid::row(cellNumber), width, height};
 }
 
 void PictureClip::cut() const
@@ -31,7 +31,7 @@ void PictureClip::cut() const
     const QImage picture = reader.read().convertToFormat(QImage::Format_RGB32);
     if (picture.isNull())
         throw RuntimeError(QStringLiteral("Invalid picture: %1").arg(reader.errorString()));
-    for (int cell = 0; cell < CellCount; ++cell)
+    for (int cell = 0; cell < Grid::CellCount; ++cell)
         cells_[std::size_t(cell)] = std::make_shared<const CellPicture>(
             picture.copy(cellRectangle(picture.size(), cell)));
 }

@@ -24,11 +24,11 @@ TileBox::TileBox(Integer index, QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TileBox::place(int leftTwips, int topTwips, int widthTwips, int heightTwips)
+void TileBox::place(Twips::Rect twips)
 {
-    left_ = float(leftTwips);
-    top_ = float(topTwips);
-    setGeometry(Twips::toPixels(leftTwips, topTwips, widthTwips, heightTwips));
+    left_ = float(twips.left);
+    top_ = float(twips.top);
+    setGeometry(Twips::toPixels(twips));
 }
 
 void TileBox::setPicture(CellPictureRef picture)

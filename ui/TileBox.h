@@ -2,6 +2,7 @@
 
 #include "pictures/PictureClip.h"
 #include "runtime/Arithmetic.h"
+#include "ui/Twips.h"
 
 #include <QWidget>
 #include <cstdint>
@@ -16,7 +17,7 @@ class TileBox : public QWidget {
 public:
     TileBox(Integer index, QWidget *parent);
 
-    void place(int leftTwips, int topTwips, int widthTwips, int heightTwips);
+    void place(Twips::Rect twips);
 
     Integer Index() const { return index_; }
     float Left() const { return left_; }

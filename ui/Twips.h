@@ -7,6 +7,16 @@ class Twips {
 public:
     static constexpr int PerPixel = 15;
 
-    static int toPixels(int twips);
-    static QRect toPixels(int left, int top, int width, int height);
+    struct Rect {
+        int left;
+        int top;
+        int width;
+        int height;
+    };
+
+    static constexpr int toPixels(int twips) { return (twips + PerPixel / 2) / PerPixel; }
+    static constexpr QRect toPixels(Rect rect)
+    {
+        return {toPixels(rect.left), toPixels(rect.top), toPixels(rect.width), toPixels(rect.height)};
+    }
 };

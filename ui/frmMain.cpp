@@ -3,8 +3,8 @@
 #include "runtime/RuntimeError.h"
 #include "ui/ColorValue.h"
 #include "ui/CommandButton.h"
+#include "ui/Layout.h"
 #include "ui/TileBox.h"
-#include "ui/Twips.h"
 
 #include <QComboBox>
 #include <QCursor>
@@ -19,12 +19,8 @@ const std::array<const char *, frmMain::PictureSetCount> frmMain::PictureTitles 
 
 namespace {
 
-constexpr int ClientWidthTwips = 8475;
-constexpr int ClientHeightTwips = 5985;
-constexpr int BorderPixels = 1;
-
-// Liberation Sans stands in for both faces of the design; sizes are the
-// design's points at 96 pixels per inch.
+// Liberation Sans stands in for Arial and MS Sans Serif, metric-compatible
+// with the first; sizes are points at 96 pixels per inch.
 QFont boldFont(double points)
 {
     QFont font(QStringLiteral("Liberation Sans"));
@@ -34,9 +30,9 @@ QFont boldFont(double points)
     return font;
 }
 
-void place(QWidget *control, int left, int top, int width, int height)
+void place(QWidget *control, Twips::Rect twips)
 {
-    control->setGeometry(Twips::toPixels(left, top, width, height));
+    control->setGeometry(Twips::toPixels(twips));
 }
 
 void setColors(QWidget *control, QPalette::ColorRole backgroundRole, std::uint32_t background)
@@ -71,20 +67,19 @@ frmMain::frmMain(QWidget *parent)
                     PictureClip(QStringLiteral(":/pictures/picture1.bmp")),
                     PictureClip(QStringLiteral(":/pictures/picture2.bmp"))}
 {
-    const QSize client(Twips::toPixels(ClientWidthTwips), Twips::toPixels(ClientHeightTwips));
-    setFixedSize(client + QSize(2 * BorderPixels, 2 * BorderPixels));
+    setFixedSize(Layout::windowSize());
     setAutoFillBackground(true);
     setColors(this, QPalette::Window, 0x00000000);
 
     client_ = new QWidget(this);
-    client_->setGeometry(QRect(QPoint(BorderPixels, BorderPixels), client));
+    client_->setGeometry(QRect(QPoint(Layout::BorderPixels, Layout::BorderPixels), Layout::clientSize()));
     client_->setAutoFillBackground(true);
     setColors(client_, QPalette::Window, ColorValue::LightPeach);
 
     createFrame();
 
     Combo1_ = new QComboBox(client_);
-    place(Combo1_, 5160, 1440, 3135, 405);
+    place(Combo1_, Layout::Combo1);
     Combo1_->setFont(boldFont(12));
     Combo1_->setEditable(true);
     Combo1_->setInsertPolicy(QComboBox::NoInsert);
@@ -97,11 +92,11 @@ frmMain::frmMain(QWidget *parent)
     createTileBoxes();
 
     Text2_ = new QLineEdit(QStringLiteral("Text2"), client_);
-    place(Text2_, 2160, 5760, 2295, 495);
+    place(Text2_, Layout::Text2);
     Text2_->hide();
 
     Label1_ = makeLabel(QStringLiteral("Vennaro"), 27.75, client_);
-    place(Label1_, 5040, 240, 3255, 735);
+    place(Label1_, Layout::Label1);
     setColors(Label1_, QPalette::WindowText, ColorValue::Navy);
 
     setTabOrder();
@@ -112,13 +107,13 @@ frmMain::frmMain(QWidget *parent)
 void frmMain::createFrame()
 {
     Frame2_ = new QFrame(client_);
-    place(Frame2_, 5160, 2280, 3135, 3495);
+    place(Frame2_, Layout::Frame2);
     Frame2_->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Frame2_->setAutoFillBackground(true);
     setColors(Frame2_, QPalette::Window, ColorValue::LightPeach);
 
     Text1_ = new QLineEdit(QStringLiteral("0"), Frame2_);
-    place(Text1_, 840, 1800, 1215, 615);
+    place(Text1_, Layout::Text1);
     Text1_->setFont(boldFont(24));
     Text1_->setAlignment(Qt::AlignCenter);
     // The counter is the program's to write: typed text would break the next move.
@@ -126,14 +121,14 @@ void frmMain::createFrame()
     setColors(Text1_, QPalette::Base, ColorValue::LightPeach);
 
     cmdStart_ = makeButton(QStringLiteral("&Start"), Frame2_);
-    place(cmdStart_, 120, 240, 1215, 615);
+    place(cmdStart_, Layout::cmdStart);
     cmdSolve_ = makeButton(QStringLiteral("Sol&ve"), Frame2_);
-    place(cmdSolve_, 1560, 240, 1215, 615);
+    place(cmdSolve_, Layout::cmdSolve);
     cmdExit_ = makeButton(QStringLiteral("E&xit"), Frame2_);
-    place(cmdExit_, 840, 2640, 1215, 615);
+    place(cmdExit_, Layout::cmdExit);
 
     Label2_ = makeLabel(QStringLiteral("Number of Moves"), 15.75, Frame2_);
-    place(Label2_, 120, 1320, 2895, 375);
+    place(Label2_, Layout::Label2);
 }
 
 void frmMain::createTileBoxes()
@@ -141,7 +136,7 @@ void frmMain::createTileBoxes()
     static constexpr std::array<Integer, TileCount> creationOrder = {1, 3, 4, 5, 8, 9, 12, 13, 0, 7, 11, 15, 14, 10, 6, 2};
     for (Integer index : creationOrder) {
         auto *box = new TileBox(index, client_);
-        box->place(240 + 1170 * (index % 4), 240 + 1380 * (index / 4), 1173, 1383);
+        box->place(Layout::tile(index));
         box->setEnabled(false);
         Picture1_[std::size_t(index)] = box;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pictures/Grid.h"
 #include "pictures/PictureClip.h"
 #include "runtime/Arithmetic.h"
 
@@ -20,7 +21,7 @@ class frmMain : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int TileCount = 16;
+    static constexpr int TileCount = Grid::CellCount;
     static constexpr int PictureSetCount = 3;
 
     explicit frmMain(QWidget *parent = nullptr);

@@ -6,12 +6,12 @@
 
 namespace {
 
-using Board = IntegerArray<16>;
+using Board = DealParity::Arrangement;
 
 Board solved()
 {
     Board board;
-    for (Integer box = 0; box < 16; ++box)
+    for (Integer box = 0; box < Grid::CellCount; ++box)
         board(box) = box;
     return board;
 }
@@ -19,8 +19,8 @@ Board solved()
 Integer holeOf(const Board &board)
 {
     Integer hole = 0;
-    for (Integer box = 0; box < 16; ++box)
-        if (board(box) == DealParity::BlankCell)
+    for (Integer box = 0; box < Grid::CellCount; ++box)
+        if (board(box) == Grid::BlankCell)
             hole = box;
     return hole;
 }
@@ -32,10 +32,11 @@ Board shuffledByMoves(std::mt19937 &engine, int moves)
     for (int i = 0; i < moves; ++i) {
         const Integer hole = holeOf(board);
         std::vector<Integer> neighbours;
-        if (hole % 4 > 0) neighbours.push_back(Integer(hole - 1));
-        if (hole % 4 < 3) neighbours.push_back(Integer(hole + 1));
-        if (hole / 4 > 0) neighbours.push_back(Integer(hole - 4));
-        if (hole / 4 < 3) neighbours.push_back(Integer(hole + 4));
+        constexpr int Last = Grid::Side - 1;
+        if (Grid::column(hole) > 0) neighbours.push_back(Integer(hole - 1));
+        if (Grid::column(hole) < Last) neighbours.push_back(Integer(hole + 1));
+        if (Grid::row(hole) > 0) neighbours.push_back(Integer(hole - Grid::Side));
+        if (Grid::row(hole) < Last) neighbours.push_back(Integer(hole + Grid::Side));
         const Integer target = neighbours[std::uniform_int_distribution<std::size_t>(0, neighbours.size() - 1)(engine)];
         std::swap(board(hole), board(target));
     }
@@ -76,7 +77,7 @@ void DealParityTest::firstTwoTileBoxesSkipTheHole()
 {
     Board board = solved();
     QCOMPARE(DealParity::firstTwoTileBoxes(board), std::make_pair(Integer(0), Integer(1)));
-    std::swap(board(0), board(15));
+    std::swap(board(0), board(Grid::BlankCell));
     QCOMPARE(DealParity::firstTwoTileBoxes(board), std::make_pair(Integer(1), Integer(2)));
     std::swap(board(0), board(1));
     QCOMPARE(DealParity::firstTwoTileBoxes(board), std::make_pair(Integer(0), Integer(2)));
