@@ -4,8 +4,8 @@
 
 #include <QImageReader>
 
-PictureClip::PictureClip(QString picturePath)
-    : picturePath_(std::move(picturePath))
+PictureClip::PictureClip(QString picturePath, QString title)
+    : picturePath_(std::move(picturePath)), title_(std::move(title))
 {
 }
 
@@ -33,5 +33,5 @@ void PictureClip::cut() const
         throw RuntimeError(QStringLiteral("Invalid picture: %1").arg(reader.errorString()));
     for (int cell = 0; cell < Grid::CellCount; ++cell)
         cells_[std::size_t(cell)] = std::make_shared<const CellPicture>(
-            picture.copy(cellRectangle(picture.size(), cell)));
+            picture.copy(cellRectangle(picture.size(), cell)), cell, title_);
 }

@@ -15,7 +15,9 @@ using CellPictureRef = std::shared_ptr<const CellPicture>;
 // picture is made once, so every request for a cell returns the same picture.
 class PictureClip {
 public:
-    explicit PictureClip(QString picturePath);
+    PictureClip(QString picturePath, QString title);
+
+    const QString &title() const { return title_; }
 
     // Raises a run-time error for a cell number outside the grid or a picture
     // that cannot be read.
@@ -27,5 +29,6 @@ private:
     void cut() const;
 
     QString picturePath_;
+    QString title_;
     mutable std::array<CellPictureRef, Grid::CellCount> cells_;
 };

@@ -14,8 +14,6 @@
 #include <QLineEdit>
 #include <QScreen>
 
-const std::array<const char *, frmMain::PictureSetCount> frmMain::PictureTitles = {
-    "Mountain Lake", "Stained Glass", "Fractal Reef"};
 
 namespace {
 
@@ -63,9 +61,9 @@ CommandButton *makeButton(const QString &caption, QWidget *parent)
 
 frmMain::frmMain(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      PictureClip1_{PictureClip(QStringLiteral(":/pictures/picture0.bmp")),
-                    PictureClip(QStringLiteral(":/pictures/picture1.bmp")),
-                    PictureClip(QStringLiteral(":/pictures/picture2.bmp"))}
+      PictureClip1_{PictureClip(QStringLiteral(":/pictures/picture0.bmp"), QStringLiteral("Mountain Lake")),
+                    PictureClip(QStringLiteral(":/pictures/picture1.bmp"), QStringLiteral("Stained Glass")),
+                    PictureClip(QStringLiteral(":/pictures/picture2.bmp"), QStringLiteral("Fractal Reef"))}
 {
     setFixedSize(Layout::windowSize());
     setAutoFillBackground(true);
@@ -83,8 +81,8 @@ frmMain::frmMain(QWidget *parent)
     Combo1_->setFont(boldFont(12));
     Combo1_->setEditable(true);
     Combo1_->setInsertPolicy(QComboBox::NoInsert);
-    for (const char *title : PictureTitles)
-        Combo1_->addItem(QString::fromLatin1(title));
+    for (const PictureClip &set : PictureClip1_)
+        Combo1_->addItem(set.title());
     Combo1_->setCurrentIndex(-1);
     Combo1_->setEditText(QStringLiteral("Choose a picture"));
     setColors(Combo1_, QPalette::Base, ColorValue::LightPeach);

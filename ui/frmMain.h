@@ -43,8 +43,6 @@ public:
 
     void showCentred();
 
-    static const std::array<const char *, PictureSetCount> PictureTitles;
-
 private:
     void createFrame();
     void createTileBoxes();

@@ -51,7 +51,7 @@ void PicturesTest::cellsAreCutRowByRow_data()
 void PicturesTest::cellsAreCutRowByRow()
 {
     QFETCH(int, height);
-    const PictureClip clip(writePositionPicture(dir_, 313, height));
+    const PictureClip clip(writePositionPicture(dir_, 313, height), QString());
     QSet<QPoint> shown;
     for (Integer cell = 0; cell < 16; ++cell) {
         const QImage image = clip.cellPicture(cell)->image();
@@ -72,8 +72,8 @@ void PicturesTest::cellsAreCutRowByRow()
 
 void PicturesTest::identityOfCells()
 {
-    const PictureClip clip(writePositionPicture(dir_, 313, 369));
-    const PictureClip other(writePositionPicture(dir_, 313, 370));
+    const PictureClip clip(writePositionPicture(dir_, 313, 369), QString());
+    const PictureClip other(writePositionPicture(dir_, 313, 370), QString());
     QSet<std::int32_t> handles;
     for (Integer cell = 0; cell < 16; ++cell) {
         const std::int32_t handle = clip.cellPicture(cell)->Handle();
@@ -88,17 +88,17 @@ void PicturesTest::identityOfCells()
 
 void PicturesTest::badRequestsAreErrors()
 {
-    const PictureClip clip(writePositionPicture(dir_, 313, 369));
+    const PictureClip clip(writePositionPicture(dir_, 313, 369), QString());
     QVERIFY_THROWS_EXCEPTION(RuntimeError, clip.cellPicture(-1));
     QVERIFY_THROWS_EXCEPTION(RuntimeError, clip.cellPicture(16));
-    const PictureClip missing(dir_.filePath(QStringLiteral("missing.bmp")));
+    const PictureClip missing(dir_.filePath(QStringLiteral("missing.bmp")), QString());
     QVERIFY_THROWS_EXCEPTION(RuntimeError, missing.cellPicture(0));
 }
 
 void PicturesTest::storedPicturesGiveFullCells()
 {
     for (int set = 0; set < 3; ++set) {
-        const PictureClip clip(QStringLiteral(":/pictures/picture%1.bmp").arg(set));
+        const PictureClip clip(QStringLiteral(":/pictures/picture%1.bmp").arg(set), QString());
         for (Integer cell = 0; cell < 16; ++cell)
             QCOMPARE(clip.cellPicture(cell)->image().size(), QSize(78, 92));
     }
