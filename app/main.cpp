@@ -1,3 +1,4 @@
+#include "app/ApplicationSetUp.h"
 #include "app/FormEvents.h"
 #include "runtime/ClockRandomGenerator.h"
 #include "runtime/QtMessageBox.h"
@@ -5,9 +6,6 @@
 #include "ui/frmMain.h"
 
 #include <QApplication>
-#include <QFont>
-#include <QIcon>
-#include <QStyleFactory>
 #include <cstdio>
 #include <cstdlib>
 
@@ -36,17 +34,7 @@ int main(int argc, char *argv[])
     if (!displayAvailable())
         return 1;
     QApplication application(argc, argv);
-    // The name doubles as the title of message boxes that have none of their
-    // own. No display name: Qt would append it to every window title.
-    QApplication::setApplicationName(QStringLiteral("Vennaro"));
-    QApplication::setApplicationVersion(QStringLiteral(VENNARO_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("vennaro"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    // One face for every control, so no other font is ever loaded.
-    QFont font = QApplication::font();
-    font.setFamily(QStringLiteral("Liberation Sans"));
-    QApplication::setFont(font);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/vennaro.png")));
+    ApplicationSetUp::apply();
 
     QtMessageBox messageBox;
     ClockRandomGenerator random;
