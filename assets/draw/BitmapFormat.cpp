@@ -67,10 +67,17 @@ void writePalette(ByteWriter &out, const std::vector<Rgb8> &palette)
     }
 }
 
-namespace {
-
-Bytes bmpFile(int width, int height, int bitsPerPixel, const std::vector<Rgb8> &palette, const Bytes &rows)
+Bytes bmpFile(const QImage &image)
 {
+    const bool indexed = image.format() == QImage::Format_Indexed8;
+    const int bitsPerPixel = indexed ? 8 : 24;
+    std::vector<Rgb8> palette;
+    for (QRgb c : image.colorTable())
+        palette.push_back({static_cast<std::uint8_t>(qRed(c)), static_cast<std::uint8_t>(qGreen(c)),
+                           static_cast<std::uint8_t>(qBlue(c))});
+    const Bytes rows = packRows(image.width(), image.height(), bitsPerPixel, [&](int x, int y) -> std::uint32_t {
+        return indexed ? image.pixelIndex(x, y) : image.pixel(x, y) & 0xFFFFFFU;
+    });
     const std::size_t offset = 14 + 40 + 4 * palette.size();
     ByteWriter out;
     out.u8('B');
@@ -79,29 +86,10 @@ Bytes bmpFile(int width, int height, int bitsPerPixel, const std::vector<Rgb8> &
     out.u16(0);
     out.u16(0);
     out.u32(static_cast<std::uint32_t>(offset));
-    writeInfoHeader(out, width, height, bitsPerPixel, rows.size());
+    writeInfoHeader(out, image.width(), image.height(), bitsPerPixel, rows.size());
     writePalette(out, palette);
     out.append(rows);
     return out.bytes();
-}
-
-} // namespace
-
-Bytes bmpFile(const Canvas &canvas)
-{
-    const Bytes rows = packRows(canvas.width(), canvas.height(), 24, [&](int x, int y) {
-        const Rgb &c = canvas.at(x, y);
-        return std::uint32_t{toByte(c.r)} << 16 | std::uint32_t{toByte(c.g)} << 8 | toByte(c.b);
-    });
-    return bmpFile(canvas.width(), canvas.height(), 24, {}, rows);
-}
-
-Bytes bmpFile(const IndexedImage &image)
-{
-    const Bytes rows = packRows(image.width, image.height, 8, [&](int x, int y) {
-        return image.index[static_cast<std::size_t>(y) * image.width + x];
-    });
-    return bmpFile(image.width, image.height, 8, image.palette, rows);
 }
 
 void saveFile(const std::filesystem::path &path, const Bytes &bytes)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Canvas.h"
+#include <QImage>
 
 #include <cstdint>
 #include <filesystem>
@@ -41,7 +41,9 @@ Bytes packRows(int width, int height, int bitsPerPixel, const std::function<std:
 void writeInfoHeader(ByteWriter &out, int width, int storedHeight, int bitsPerPixel, std::size_t imageSize);
 void writePalette(ByteWriter &out, const std::vector<Rgb8> &palette);
 
-Bytes bmpFile(const Canvas &canvas);
-Bytes bmpFile(const IndexedImage &image);
+// Uncompressed: 24 bits per pixel, or 8 and the palette for an indexed image.
+// Qt's own writer fills in the resolution and colour counts, which the
+// pictures have always left zero.
+Bytes bmpFile(const QImage &image);
 
 void saveFile(const std::filesystem::path &path, const Bytes &bytes);

@@ -32,6 +32,8 @@ double smoothstep(double edge0, double edge1, double x)
 
 std::uint8_t toByte(double v) { return static_cast<std::uint8_t>(std::lround(clamp01(v) * 255.0)); }
 
+double centre(int index, int perUnit) { return (index + 0.5) / perUnit; }
+
 Canvas::Canvas(int width, int height)
     : width_(width), height_(height), pixels_(static_cast<std::size_t>(width) * height)
 {

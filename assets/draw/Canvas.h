@@ -25,6 +25,11 @@ double clamp01(double v);
 double smoothstep(double edge0, double edge1, double x);
 std::uint8_t toByte(double v);
 
+// Scenes are laid out in the pixels of the 1x picture; a picture drawn at a
+// larger scale has perUnit pixels (or subsamples) to each of those units.
+// This is where the centre of one of them lies, in scene units.
+double centre(int index, int perUnit);
+
 // A full-colour image with y growing downwards and channels in 0..1.
 class Canvas {
 public:

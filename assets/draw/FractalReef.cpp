@@ -7,6 +7,7 @@
 
 namespace {
 
+// Scene units: the pixels of the 1x picture.
 constexpr int Width = 313;
 constexpr int Height = 370;
 constexpr int Sub = 3;
@@ -20,7 +21,7 @@ constexpr double CentreIm = 0.08;
 constexpr double Span = 0.95; // width of the view on the complex plane
 constexpr int MaxIterations = 3000;
 constexpr double BandsPerUnit = 1.0; // colour cycles per unit of log(iterations)
-constexpr double Filament = 0.15;    // closer than this (in subsamples) to the set draws dark
+constexpr double Filament = 0.15;    // closer than this (in 1x subsamples) to the set draws dark
 
 // Index 0 is the set and its filaments; 1..255 are one loop of the reef colours.
 std::vector<Rgb8> reefPalette()
@@ -68,24 +69,29 @@ double escape(double zr, double zi, double filament)
 
 } // namespace
 
-IndexedImage drawFractalReef()
+IndexedImage drawFractalReef(int scale)
 {
-    IndexedImage image{Width, Height, {}, reefPalette()};
-    image.index.reserve(static_cast<std::size_t>(Width) * Height);
-    const double step = Span / (Width * Sub);
-    for (int y = 0; y < Height; ++y) {
-        for (int x = 0; x < Width; ++x) {
+    const int width = Width * scale;
+    const int height = Height * scale;
+    IndexedImage image{width, height, {}, reefPalette()};
+    image.index.reserve(static_cast<std::size_t>(width) * height);
+    const double step = Span / (width * Sub);
+    // Filaments keep their width on the plane, so a larger picture shows the
+    // same ones with finer edges.
+    const double filament = Filament * (Span / (Width * Sub));
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
             // Average the colour phase around the circle so that subsamples on
             // either side of the palette's seam do not cancel out. The drift
             // across the picture keeps symmetric spirals in different colours.
-            const double drift = 0.35 * y / Height + 0.15 * x / Width;
+            const double drift = 0.35 * y / height + 0.15 * x / width;
             std::complex<double> phase;
             int inside = 0;
             for (int sy = 0; sy < Sub; ++sy) {
                 for (int sx = 0; sx < Sub; ++sx) {
-                    const double re = CentreRe + ((x * Sub + sx + 0.5) - Width * Sub / 2.0) * step;
-                    const double im = CentreIm + (Height * Sub / 2.0 - (y * Sub + sy + 0.5)) * step;
-                    const double nu = escape(re, im, Filament * step);
+                    const double re = CentreRe + ((x * Sub + sx + 0.5) - width * Sub / 2.0) * step;
+                    const double im = CentreIm + (height * Sub / 2.0 - (y * Sub + sy + 0.5)) * step;
+                    const double nu = escape(re, im, filament);
                     if (nu < 0.0)
                         ++inside;
                     else

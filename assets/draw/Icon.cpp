@@ -1,8 +1,9 @@
 #include "Icon.h"
 
 #include "BitmapFormat.h"
+#include "Canvas.h"
+#include "ImageFile.h"
 
-#include <QBuffer>
 #include <QImage>
 
 #include <algorithm>
@@ -172,13 +173,11 @@ constexpr double ShadowOpacity = 0.55;
 
 Rgb toRgb(Rgb8 c) { return rgb255(c.r, c.g, c.b); }
 
-Bytes pngFile(int size)
+QImage themeImage(int size)
 {
     const Design design(size);
     constexpr int Sub = 8;
     QImage image(size, size, QImage::Format_ARGB32);
-    image.setDotsPerMeterX(3780);
-    image.setDotsPerMeterY(3780);
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
             Rgb premultiplied;
@@ -214,11 +213,7 @@ Bytes pngFile(int size)
             image.setPixel(x, y, qRgba(toByte(c.r), toByte(c.g), toByte(c.b), toByte(alpha / (Sub * Sub))));
         }
     }
-    QByteArray data;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return Bytes(data.begin(), data.end());
+    return image;
 }
 
 std::string hex(Rgb8 c)
@@ -272,6 +267,6 @@ void writeIcons(const std::filesystem::path &dir)
     saveFile(dir / "vennaro.svg", svgFile());
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         const std::string name = std::to_string(size) + "x" + std::to_string(size);
-        saveFile(dir / "hicolor" / name / "apps" / "vennaro.png", pngFile(size));
+        savePng(dir / "hicolor" / name / "apps" / "vennaro.png", themeImage(size));
     }
 }

@@ -9,6 +9,7 @@
 
 namespace {
 
+// Scene units: the pixels of the 1x picture.
 constexpr int Width = 313;
 constexpr int Height = 369;
 constexpr double WaterLine = 214.0;
@@ -110,7 +111,8 @@ struct Pine {
 };
 
 // Tiered silhouette; returns coverage and how much the sun lights the needles.
-double pineCoverage(const Pine &p, double x, double y, std::uint32_t seed, double &light)
+// The outline is softened over one output pixel either side.
+double pineCoverage(const Pine &p, double x, double y, double pixel, std::uint32_t seed, double &light)
 {
     if (y < p.top || y > p.base)
         return 0.0;
@@ -124,28 +126,29 @@ double pineCoverage(const Pine &p, double x, double y, std::uint32_t seed, doubl
     // Branch tips at the foot of each tier catch the light; the tier above shades the rest.
     light = clamp01(0.5 + dx / (half + 1.0) * 0.6) * (0.6 + 0.4 * valueNoise(x / 2.0, y / 2.0, seed + 3))
         * (0.55 + 0.6 * tier);
-    return smoothstep(half + 0.8, half - 0.8, std::abs(dx));
+    return smoothstep(half + 0.8 * pixel, half - 0.8 * pixel, std::abs(dx));
 }
 
 Rgb pineColour(double light) { return mix(rgb255(14, 34, 30), rgb255(104, 100, 56), std::pow(light, 1.6)); }
 
-// A round-ended stroke from (x0, y0) to (x1, y1).
-void dab(Canvas &c, double x0, double y0, double x1, double y1, double radius, Rgb colour, double opacity)
+// A round-ended stroke from (x0, y0) to (x1, y1), in scene units.
+void dab(Canvas &c, int scale, double x0, double y0, double x1, double y1, double radius, Rgb colour, double opacity)
 {
+    const double pixel = 1.0 / scale;
     const double dx = x1 - x0;
     const double dy = y1 - y0;
     const double length2 = std::max(dx * dx + dy * dy, 1e-9);
-    const int left = std::max(0, static_cast<int>(std::min(x0, x1) - radius - 1.0));
-    const int right = std::min(c.width() - 1, static_cast<int>(std::max(x0, x1) + radius + 1.0));
-    const int top = std::max(0, static_cast<int>(std::min(y0, y1) - radius - 1.0));
-    const int bottom = std::min(c.height() - 1, static_cast<int>(std::max(y0, y1) + radius + 1.0));
+    const int left = std::max(0, static_cast<int>((std::min(x0, x1) - radius - 1.0) * scale));
+    const int right = std::min(c.width() - 1, static_cast<int>((std::max(x0, x1) + radius + 1.0) * scale));
+    const int top = std::max(0, static_cast<int>((std::min(y0, y1) - radius - 1.0) * scale));
+    const int bottom = std::min(c.height() - 1, static_cast<int>((std::max(y0, y1) + radius + 1.0) * scale));
     for (int y = top; y <= bottom; ++y) {
         for (int x = left; x <= right; ++x) {
-            const double px = x + 0.5 - x0;
-            const double py = y + 0.5 - y0;
+            const double px = centre(x, scale) - x0;
+            const double py = centre(y, scale) - y0;
             const double t = std::clamp((px * dx + py * dy) / length2, 0.0, 1.0);
             const double dist = std::hypot(px - t * dx, py - t * dy);
-            const double cover = smoothstep(radius + 0.6, radius - 0.6, dist);
+            const double cover = smoothstep(radius + 0.6 * pixel, radius - 0.6 * pixel, dist);
             if (cover > 0.0)
                 c.at(x, y) = mix(c.at(x, y), colour, opacity * cover);
         }
@@ -154,8 +157,9 @@ void dab(Canvas &c, double x0, double y0, double x1, double y1, double radius, R
 
 const std::array<Pine, 3> foregroundPines{{{294, 20, 334, 0.24}, {22, 112, 334, 0.26}, {256, 176, 332, 0.2}}};
 
-void paintBackdrop(Canvas &c)
+void paintBackdrop(Canvas &c, int scale)
 {
+    const double pixel = 1.0 / scale;
     Rng rng(5);
     std::vector<Pine> shore;
     for (double x = -4.0; x < Width + 4.0; x += rng.range(2.5, 6.0)) {
@@ -163,21 +167,22 @@ void paintBackdrop(Canvas &c)
         const double h = rng.range(8.0, 30.0) * (1.0 - 0.7 * gap);
         shore.push_back({x, WaterLine - h, WaterLine + 1.0, 0.3});
     }
-    for (int y = 0; y < static_cast<int>(WaterLine); ++y) {
-        for (int x = 0; x < Width; ++x) {
-            const double fx = x + 0.5;
-            const double fy = y + 0.5;
+    for (int y = 0; y < static_cast<int>(WaterLine) * scale; ++y) {
+        for (int x = 0; x < c.width(); ++x) {
+            const double fx = centre(x, scale);
+            const double fy = centre(y, scale);
             const double far = farRidge(fx);
             const double near = nearRidge(fx);
+            const double edge = 0.7 * pixel;
             Rgb col = sky(fx, fy);
-            col = mix(col, farMountain(fx, fy, far), smoothstep(far - 0.7, far + 0.7, fy));
-            col = mix(col, nearHill(fx, fy, near), smoothstep(near - 0.7, near + 0.7, fy));
+            col = mix(col, farMountain(fx, fy, far), smoothstep(far - edge, far + edge, fy));
+            col = mix(col, nearHill(fx, fy, near), smoothstep(near - edge, near + edge, fy));
             // Undergrowth joins the trunks of the shore forest.
             const double scrub = WaterLine - 3.0 - 3.0 * fbm(fx / 5.0, 1.0, 2, 63);
-            col = mix(col, pineColour(0.15 * fbm(fx / 2.0, fy / 2.0, 2, 65)), smoothstep(scrub - 0.7, scrub + 0.7, fy));
+            col = mix(col, pineColour(0.15 * fbm(fx / 2.0, fy / 2.0, 2, 65)), smoothstep(scrub - edge, scrub + edge, fy));
             for (const Pine &p : shore) {
                 double light = 0.0;
-                const double cover = pineCoverage(p, fx, fy, 61, light);
+                const double cover = pineCoverage(p, fx, fy, pixel, 61, light);
                 col = mix(col, pineColour(light * 0.7), cover);
             }
             c.at(x, y) = col;
@@ -187,18 +192,18 @@ void paintBackdrop(Canvas &c)
 
 double shoreLine(double x) { return 318.0 + 30.0 * (fbm(x / 40.0, 9.0, 4, 71) - 0.5) - 10.0 * std::sin(x / 45.0); }
 
-void paintLake(Canvas &c)
+void paintLake(Canvas &c, int scale)
 {
-    for (int y = static_cast<int>(WaterLine); y < Height; ++y) {
-        for (int x = 0; x < Width; ++x) {
-            const double fx = x + 0.5;
-            const double depth = y + 0.5 - WaterLine;
+    for (int y = static_cast<int>(WaterLine) * scale; y < c.height(); ++y) {
+        for (int x = 0; x < c.width(); ++x) {
+            const double fx = centre(x, scale);
+            const double depth = centre(y, scale) - WaterLine;
             // Ripples widen and slow down towards the viewer.
             const double phase = 28.0 * std::log(depth + 3.0);
             const double ripple = valueNoise(fx / (10.0 + 0.7 * depth), phase, 73);
             const double wobble = (ripple - 0.5) * (1.0 + 0.09 * depth);
-            const int sx = static_cast<int>(std::lround(fx + 1.5 * wobble));
-            const int sy = static_cast<int>(WaterLine - 1.0 - depth * 0.95 + 0.6 * wobble);
+            const int sx = static_cast<int>(std::lround((fx + 1.5 * wobble) * scale));
+            const int sy = static_cast<int>((WaterLine - 1.0 - depth * 0.95 + 0.6 * wobble) * scale);
             Rgb col = c.sample(sx, sy) * rgb255(214, 218, 236);
             col = mix(col, rgb255(26, 44, 74), 0.2 + 0.45 * smoothstep(0.0, 110.0, depth));
             col = col * (0.86 + 0.3 * ripple);
@@ -217,8 +222,9 @@ struct Rock {
     double ry;
 };
 
-void paintBank(Canvas &c)
+void paintBank(Canvas &c, int scale)
 {
+    const double pixel = 1.0 / scale;
     const std::array<Rock, 7> rocks{{{40, 346, 26, 15},
                                      {74, 360, 16, 10},
                                      {150, 352, 11, 7},
@@ -226,20 +232,23 @@ void paintBank(Canvas &c)
                                      {236, 356, 13, 9},
                                      {300, 348, 22, 14},
                                      {118, 326, 9, 5}}};
-    for (int y = 0; y < Height; ++y) {
-        for (int x = 0; x < Width; ++x) {
-            const double fx = x + 0.5;
-            const double fy = y + 0.5;
+    for (int y = 0; y < c.height(); ++y) {
+        for (int x = 0; x < c.width(); ++x) {
+            const double fx = centre(x, scale);
+            const double fy = centre(y, scale);
             const double edge = shoreLine(fx);
-            if (fy < edge - 1.0)
+            if (fy < edge - pixel)
                 continue;
             const double soil = fbm(fx / 7.0, fy / 5.0, 4, 81);
             Rgb col = mix(rgb255(58, 52, 34), rgb255(118, 116, 54), soil);
             // Grass blades: tall thin noise, warmer where the sun reaches.
             const double blade = valueNoise(fx / 1.3, fy / 9.0, 83);
             col = mix(col, mix(rgb255(74, 110, 46), rgb255(214, 176, 82), fx / Width), smoothstep(0.55, 0.85, blade));
-            if (hash01(x / 3, y / 3, 85) > 0.975)
-                col = hash01(x / 3, y / 3, 86) > 0.5 ? rgb255(216, 110, 170) : rgb255(250, 222, 90);
+            // Flowers fill squares three scene units wide.
+            const int fu = x / (3 * scale);
+            const int fv = y / (3 * scale);
+            if (hash01(fu, fv, 85) > 0.975)
+                col = hash01(fu, fv, 86) > 0.5 ? rgb255(216, 110, 170) : rgb255(250, 222, 90);
             for (const Rock &r : rocks) {
                 const double u = (fx - r.x) / r.rx;
                 const double v = (fy - r.y) / r.ry;
@@ -249,13 +258,13 @@ void paintBank(Canvas &c)
                     col = mix(col, mix(rgb255(52, 50, 60), rgb255(196, 168, 150), light), smoothstep(1.05, 0.9, d));
                 }
             }
-            col = mix(c.at(x, y) * 0.8, col, smoothstep(edge - 1.0, edge + 1.0, fy));
+            col = mix(c.at(x, y) * 0.8, col, smoothstep(edge - pixel, edge + pixel, fy));
             c.at(x, y) = col;
         }
     }
 }
 
-void paintReeds(Canvas &c)
+void paintReeds(Canvas &c, int scale)
 {
     Rng rng(101);
     for (int i = 0; i < 46; ++i) {
@@ -266,28 +275,29 @@ void paintReeds(Canvas &c)
         const double midX = x + 0.3 * lean;
         const double midY = 0.5 * (base + top);
         const Rgb stem = mix(rgb255(46, 60, 30), rgb255(150, 140, 70), rng.uniform());
-        dab(c, x, base, midX, midY, 0.55, stem, 0.9);
-        dab(c, midX, midY, x + lean, top, 0.5, stem, 0.9);
+        dab(c, scale, x, base, midX, midY, 0.55, stem, 0.9);
+        dab(c, scale, midX, midY, x + lean, top, 0.5, stem, 0.9);
         if (rng.uniform() < 0.4)
-            dab(c, x + 0.8 * lean, top + 6.0, x + 0.9 * lean, top + 2.0, 1.2, rgb255(96, 58, 32), 1.0);
+            dab(c, scale, x + 0.8 * lean, top + 6.0, x + 0.9 * lean, top + 2.0, 1.2, rgb255(96, 58, 32), 1.0);
     }
 }
 
-void paintForegroundPines(Canvas &c)
+void paintForegroundPines(Canvas &c, int scale)
 {
-    for (int y = 0; y < Height; ++y) {
-        for (int x = 0; x < Width; ++x) {
+    for (int y = 0; y < c.height(); ++y) {
+        for (int x = 0; x < c.width(); ++x) {
             for (const Pine &p : foregroundPines) {
                 double light = 0.0;
-                const double cover = pineCoverage(p, x + 0.5, y + 0.5, 91, light);
+                const double cover = pineCoverage(p, centre(x, scale), centre(y, scale), 1.0 / scale, 91, light);
                 c.at(x, y) = mix(c.at(x, y), pineColour(light), cover);
             }
         }
     }
 }
 
-// Short strokes following the contours, as a painter would lay them.
-Canvas brushOver(const Canvas &base)
+// Short strokes following the contours, as a painter would lay them. The
+// strokes are the same at every scale, laid in scene units.
+Canvas brushOver(const Canvas &base, int scale)
 {
     auto luma = [&](int x, int y) {
         const Rgb p = base.sample(x, y);
@@ -300,17 +310,18 @@ Canvas brushOver(const Canvas &base)
     };
     Rng rng(97);
     std::vector<Stroke> strokes;
-    for (int gy = 0; gy < base.height() + 3; gy += 3)
-        for (int gx = 0; gx < base.width() + 3; gx += 3)
+    for (int gy = 0; gy < Height + 3; gy += 3)
+        for (int gx = 0; gx < Width + 3; gx += 3)
             strokes.push_back({rng.next(), gx + rng.range(-1.5, 1.5), gy + rng.range(-1.5, 1.5)});
     std::sort(strokes.begin(), strokes.end(), [](const Stroke &a, const Stroke &b) { return a.order < b.order; });
 
     Canvas out = base;
     for (const Stroke &s : strokes) {
-        const int ix = static_cast<int>(std::floor(s.x));
-        const int iy = static_cast<int>(std::floor(s.y));
-        const double gx = luma(ix + 2, iy) - luma(ix - 2, iy);
-        const double gy = luma(ix, iy + 2) - luma(ix, iy - 2);
+        const int ix = static_cast<int>(std::floor(s.x * scale));
+        const int iy = static_cast<int>(std::floor(s.y * scale));
+        const int reach = 2 * scale;
+        const double gx = luma(ix + reach, iy) - luma(ix - reach, iy);
+        const double gy = luma(ix, iy + reach) - luma(ix, iy - reach);
         const double strength = std::hypot(gx, gy);
         const double angle = strength > 0.03 ? std::atan2(gy, gx) + std::numbers::pi / 2.0
                                              : 0.35 * (valueNoise(s.x / 20.0, s.y / 20.0, 99) - 0.5);
@@ -319,20 +330,20 @@ Canvas brushOver(const Canvas &base)
         const double uy = std::sin(angle) * half;
         const double tint = rng.range(0.94, 1.06);
         const Rgb colour = base.sample(ix, iy) * tint;
-        dab(out, s.x - ux, s.y - uy, s.x + ux, s.y + uy, 1.3, colour, 0.7);
+        dab(out, scale, s.x - ux, s.y - uy, s.x + ux, s.y + uy, 1.3, colour, 0.7);
     }
     return out;
 }
 
 } // namespace
 
-Canvas drawMountainLake()
+Canvas drawMountainLake(int scale)
 {
-    Canvas c(Width, Height);
-    paintBackdrop(c);
-    paintLake(c);
-    paintBank(c);
-    paintReeds(c);
-    paintForegroundPines(c);
-    return brushOver(c);
+    Canvas c(Width * scale, Height * scale);
+    paintBackdrop(c, scale);
+    paintLake(c, scale);
+    paintBank(c, scale);
+    paintReeds(c, scale);
+    paintForegroundPines(c, scale);
+    return brushOver(c, scale);
 }

@@ -9,13 +9,14 @@
 
 namespace {
 
+// Scene units: the pixels of the 1x picture.
 constexpr int Width = 313;
 constexpr int Height = 369;
 constexpr int Sub = 3; // subsamples per pixel along each axis
 constexpr double CentreX = 156.5;
 constexpr double CentreY = 176.0;
 constexpr double Tau = 2.0 * std::numbers::pi;
-constexpr double LeadHalfWidth = 1.7; // pixels
+constexpr double LeadHalfWidth = 1.7;
 
 const Rgb Ruby = rgb255(178, 22, 44);
 const Rgb Cobalt = rgb255(26, 58, 176);
@@ -150,6 +151,14 @@ Piece pieceAt(double x, double y)
 // Distance, in subsamples, from each subsample to the nearest border between pieces.
 std::vector<double> leadDistance(const std::vector<int> &ids, int w, int h, int reach)
 {
+    // The border lies half a step past the subsample it was found at.
+    const int span = 2 * reach + 1;
+    std::vector<double> offset(static_cast<std::size_t>(span) * span);
+    for (int dy = -reach; dy <= reach; ++dy)
+        for (int dx = -reach; dx <= reach; ++dx)
+            offset[static_cast<std::size_t>(dy + reach) * span + (dx + reach)]
+                = std::hypot(dx + 0.5 * (dx <= 0 ? 1 : -1), dy + 0.5 * (dy <= 0 ? 1 : -1));
+
     std::vector<double> dist(ids.size(), reach + 1.0);
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
@@ -158,17 +167,13 @@ std::vector<double> leadDistance(const std::vector<int> &ids, int w, int h, int 
                 || (y + 1 < h && ids[static_cast<std::size_t>(y + 1) * w + x] != id);
             if (!border)
                 continue;
-            for (int dy = -reach; dy <= reach; ++dy) {
-                for (int dx = -reach; dx <= reach; ++dx) {
-                    const int nx = x + dx;
-                    const int ny = y + dy;
-                    if (nx < 0 || ny < 0 || nx >= w || ny >= h)
-                        continue;
-                    // The border lies half a step past this subsample.
-                    const double d = std::hypot(dx + 0.5 * (dx <= 0 ? 1 : -1), dy + 0.5 * (dy <= 0 ? 1 : -1));
-                    double &slot = dist[static_cast<std::size_t>(ny) * w + nx];
-                    slot = std::min(slot, d);
-                }
+            const int left = std::max(x - reach, 0);
+            const int right = std::min(x + reach, w - 1);
+            for (int ny = std::max(y - reach, 0); ny <= std::min(y + reach, h - 1); ++ny) {
+                const double *d = &offset[static_cast<std::size_t>(ny - y + reach) * span + (left - x + reach)];
+                double *slot = &dist[static_cast<std::size_t>(ny) * w + left];
+                for (int nx = left; nx <= right; ++nx, ++d, ++slot)
+                    *slot = std::min(*slot, *d);
             }
         }
     }
@@ -194,33 +199,34 @@ Rgb glass(const Piece &p, double x, double y, double leadGap)
 
 } // namespace
 
-Canvas drawStainedGlass()
+Canvas drawStainedGlass(int scale)
 {
-    const int sw = Width * Sub;
-    const int sh = Height * Sub;
+    const int perUnit = Sub * scale;
+    const int sw = Width * perUnit;
+    const int sh = Height * perUnit;
     std::vector<Piece> pieces;
     pieces.reserve(static_cast<std::size_t>(sw) * sh);
     std::vector<int> ids;
     ids.reserve(pieces.capacity());
     for (int y = 0; y < sh; ++y) {
         for (int x = 0; x < sw; ++x) {
-            pieces.push_back(pieceAt((x + 0.5) / Sub, (y + 0.5) / Sub));
+            pieces.push_back(pieceAt(centre(x, perUnit), centre(y, perUnit)));
             ids.push_back(pieces.back().id);
         }
     }
-    const int reach = static_cast<int>(std::ceil((LeadHalfWidth + 4.0) * Sub));
+    const int reach = static_cast<int>(std::ceil((LeadHalfWidth + 4.0) * perUnit));
     const std::vector<double> dist = leadDistance(ids, sw, sh, reach);
 
-    Canvas c(Width, Height);
-    for (int y = 0; y < Height; ++y) {
-        for (int x = 0; x < Width; ++x) {
+    Canvas c(Width * scale, Height * scale);
+    for (int y = 0; y < c.height(); ++y) {
+        for (int x = 0; x < c.width(); ++x) {
             Rgb sum;
             for (int sy = 0; sy < Sub; ++sy) {
                 for (int sx = 0; sx < Sub; ++sx) {
                     const std::size_t i = static_cast<std::size_t>(y * Sub + sy) * sw + (x * Sub + sx);
-                    const double d = dist[i] / Sub;
-                    const double fx = x + (sx + 0.5) / Sub;
-                    const double fy = y + (sy + 0.5) / Sub;
+                    const double d = dist[i] / perUnit;
+                    const double fx = (x + (sx + 0.5) / Sub) / scale;
+                    const double fy = (y + (sy + 0.5) / Sub) / scale;
                     if (d < LeadHalfWidth) {
                         const double bead = 1.0 - d / LeadHalfWidth;
                         sum = sum + mix(rgb255(20, 19, 24), rgb255(88, 84, 94), 0.8 * bead * bead);
