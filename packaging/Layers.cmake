@@ -5,8 +5,8 @@
 # compile.
 function(vennaro_layer name)
   add_library(vennaro_${name} STATIC ${ARGN})
-  set(view ${PROJECT_BINARY_DIR}/layers/${name})
-  file(MAKE_DIRECTORY ${view})
-  file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${view}/${name} SYMBOLIC)
-  target_include_directories(vennaro_${name} PUBLIC ${view})
+  set(include_dir ${PROJECT_BINARY_DIR}/layers/${name})
+  file(MAKE_DIRECTORY ${include_dir})
+  file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${include_dir}/${name} SYMBOLIC)
+  target_include_directories(vennaro_${name} PUBLIC ${include_dir})
 endfunction()

@@ -8,12 +8,8 @@ cd "$(dirname "$0")/.."
 source packaging/harness.bash
 
 build=${1:-build/tidy}
-tidy=$(command -v clang-tidy-14 || command -v clang-tidy || true)
-if [[ -z "$tidy" ]]; then
-    echo "missing clang-tidy; install it with: apt-get install clang-tidy" >&2
-    exit 1
-fi
-require_commands cmake:cmake ninja-build:ninja
+tidy=$(command -v clang-tidy || true)
+require_programs clang-tidy cmake ninja
 
 # Configuring writes compile_commands.json; the sources include nothing that
 # a build would generate first.

@@ -9,24 +9,18 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source packaging/harness.bash
+enter_virtual_desktop 130 "$@"
 
 build=${1:-build/release}
 runs=${2:-15}
-require_commands cmake:cmake ninja-build:ninja xvfb:Xvfb dbus-daemon:dbus-daemon
+require_programs cmake ninja
 
-# The yardstick is built with the benchmarks, which come with the tests.
-configure_build "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON
+# The yardsticks come with the benchmarks.
+configure_build "$build" -DCMAKE_BUILD_TYPE=Release -DVENNARO_BENCHMARKS=ON
 cmake --build "$build" -j2 --target vennaro vennaro-bare-window vennaro-startup-probe
 
 results=$(mktemp -d)
-cleanup() {
-    stop_session_bus
-    stop_xvfb
-    rm -rf "$results"
-}
-trap cleanup EXIT
-start_session_bus
-start_xvfb
+trap 'rm -rf "$results"' EXIT
 
 probe=$build/bench/startup/vennaro-startup-probe
 game=$build/vennaro
@@ -38,7 +32,7 @@ settle_ms=300
 measure() {
     local name=$1
     shift
-    QT_QPA_PLATFORM=xcb "$probe" "$VENNARO_WINDOW_SIZE" "$settle_ms" "$@" >>"$results/$name"
+    QT_QPA_PLATFORM=xcb "$probe" "$settle_ms" "$@" >>"$results/$name"
 }
 
 # One unrecorded start each, so that both find their libraries in the cache.

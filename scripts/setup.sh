@@ -7,23 +7,16 @@ BUILD="$REPO/build/release"
 cd "$REPO"
 source packaging/harness.bash
 
-PACKAGES=(
-  g++ cmake ninja-build pkg-config
-  qt6-base-dev fonts-liberation
-  libbenchmark-dev
-  xvfb xauth xdotool x11-utils dbus-daemon libx11-dev
-  desktop-file-utils appstream dpkg-dev file
-  clang-tidy
-)
-
+# install_missing_packages PACKAGE...: installs those of the packages that
+# are not installed yet.
 install_missing_packages() {
-  local missing=()
-  for package in "${PACKAGES[@]}" "$@"; do
+  local package missing=()
+  for package in "$@"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
   done
-  if [ ${#missing[@]} -gt 0 ]; then
+  if ((${#missing[@]})); then
     echo "Installing: ${missing[*]}"
-    if [ "$(id -u)" -ne 0 ]; then
+    if [[ "$(id -u)" -ne 0 ]]; then
       echo "These Debian packages are missing and installing them needs root: ${missing[*]}" >&2
       exit 1
     fi

@@ -1,23 +1,18 @@
 #!/usr/bin/env bash
 # Builds the Release .deb, checks its control fields and contents, and starts
-# the program unpacked from it in Xvfb until its window is mapped.
+# the program unpacked from it in a virtual display until its window is mapped.
 #
 #   scripts/test-package.sh [BUILD_DIR]      (default build/pkg)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source packaging/harness.bash
+enter_virtual_desktop 110 "$@"
 
 build=${1:-build/pkg}
-require_commands cmake:cmake ninja-build:ninja dpkg-dev:dpkg-shlibdeps file:file \
-    desktop-file-utils:desktop-file-validate appstream:appstreamcli \
-    xvfb:Xvfb xdotool:xdotool x11-utils:xwininfo
+require_programs cmake ninja cpack dpkg-shlibdeps file desktop-file-validate appstreamcli xdotool
 
 scratch=$(mktemp -d)
-cleanup() {
-    stop_xvfb
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
+trap 'rm -rf "$scratch"' EXIT
 
 failures=0
 check() {
@@ -57,8 +52,8 @@ root=$scratch/root
 dpkg-deb -x "$deb" "$root"
 share=$root/usr/share
 check "program in usr/bin" test -x "$root/usr/bin/vennaro"
-for size in 16 22 24 32 48 64 128 256; do
-    check "${size}x${size} icon" test -s "$share/icons/hicolor/${size}x${size}/apps/vennaro.png"
+for pixels in 16 22 24 32 48 64 128 256; do
+    check "${pixels}x${pixels} icon" test -s "$share/icons/hicolor/${pixels}x${pixels}/apps/vennaro.png"
 done
 check "scalable icon" test -s "$share/icons/hicolor/scalable/apps/vennaro.svg"
 check "copyright" test -s "$share/doc/vennaro/copyright"
@@ -69,11 +64,10 @@ check "AppStream metadata is valid with its desktop entry" appstreamcli validate
 check "AppStream metadata launches vennaro.desktop" \
     grep -q '<launchable type="desktop-id">vennaro.desktop</launchable>' "${metainfo[@]}"
 
-start_xvfb
 QT_QPA_PLATFORM=xcb "$root/usr/bin/vennaro" &
 pid=$!
 if window=$(wait_for_window "$pid" 60); then
-    echo "ok: the unpacked program mapped its $VENNARO_WINDOW_SIZE window $window"
+    echo "ok: the unpacked program mapped its window $window"
 else
     echo "FAILED: the unpacked program showed no window" >&2
     failures=$((failures + 1))

@@ -1,3 +1,5 @@
+#include "ui/Layout.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QLabel>
@@ -12,14 +14,14 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QWidget window(nullptr, Qt::Window | Qt::FramelessWindowHint);
-    window.setFixedSize(567, 401);
+    window.setFixedSize(Layout::windowSize());
     if (QApplication::arguments().contains(QStringLiteral("--text"))) {
         auto *title = new QLabel(QStringLiteral("Vennaro"), &window);
         QFont font(QStringLiteral("Liberation Sans"));
         font.setPixelSize(37);
         font.setBold(true);
         title->setFont(font);
-        title->setGeometry(336, 16, 217, 49);
+        title->setGeometry(Twips::toPixels(Layout::Label1));
     }
     window.move(QGuiApplication::primaryScreen()->geometry().center() - window.rect().center());
     window.show();

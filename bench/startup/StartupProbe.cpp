@@ -1,8 +1,8 @@
 // Starts a program and watches it from outside, through the X server and
-// /proc: the milliseconds from fork until a window of the given size is mapped
+// /proc: the milliseconds from fork until a window of the game's size is mapped
 // and until it is painted, and the program's peak resident memory once it is.
 //
-//   vennaro-startup-probe WIDTHxHEIGHT SETTLE_MS PROGRAM [ARGUMENT...]
+//   vennaro-startup-probe SETTLE_MS PROGRAM [ARGUMENT...]
 //
 // prints "MAP_MS PAINT_MS VMHWM_KIB". Painted means that a small square at the
 // window's centre no longer matches what the screen showed there before the
@@ -10,6 +10,8 @@
 // square, not one pixel, since a pixel may land on a line of the background's
 // colour. The memory is read SETTLE_MS after the paint, then the program is
 // killed.
+
+#include "ui/Layout.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -96,11 +98,11 @@ long peakResidentKib(pid_t pid)
 
 int main(int argc, char *argv[])
 {
-    int wantedWidth = 0;
-    int wantedHeight = 0;
-    if (argc < 4 || std::sscanf(argv[1], "%dx%d", &wantedWidth, &wantedHeight) != 2)
-        fail("usage: vennaro-startup-probe WIDTHxHEIGHT SETTLE_MS PROGRAM [ARGUMENT...]");
-    const auto settle = std::chrono::milliseconds(std::atol(argv[2]));
+    if (argc < 3)
+        fail("usage: vennaro-startup-probe SETTLE_MS PROGRAM [ARGUMENT...]");
+    const int wantedWidth = Layout::windowSize().width();
+    const int wantedHeight = Layout::windowSize().height();
+    const auto settle = std::chrono::milliseconds(std::atol(argv[1]));
 
     Display *display = XOpenDisplay(nullptr);
     if (!display)
@@ -121,8 +123,8 @@ int main(int argc, char *argv[])
         fail("fork failed");
     if (child == 0) {
         close(ConnectionNumber(display));
-        execvp(argv[3], argv + 3);
-        std::perror(argv[3]);
+        execvp(argv[2], argv + 2);
+        std::perror(argv[2]);
         _exit(127);
     }
 

@@ -1,13 +1,17 @@
 #include "BoardReader.h"
 
+#include "ui/Layout.h"
+
 #include <QStringList>
 
 #include <numeric>
 
 namespace {
 
-constexpr QSize BoxSize{78, 92};
-constexpr QSize Visible{76, 90};
+// A box shows its cell inside a one-pixel border; the picture's cells lie one
+// tile step apart.
+constexpr QSize Visible = Twips::toPixels(Layout::tile(0)).size() - QSize(2, 2);
+constexpr QPoint CellStep(Twips::toPixels(Layout::TileStepX), Twips::toPixels(Layout::TileStepY));
 
 bool sameBlock(const QImage &first, QPoint firstAt, const QImage &second, QPoint secondAt)
 {
@@ -33,7 +37,7 @@ BoardReader::BoardReader(const QImage &picture)
 
 QRect BoardReader::boxRect(int box)
 {
-    return {QPoint(16 + BoxSize.width() * (box % Side), 16 + BoxSize.height() * (box / Side)), BoxSize};
+    return Twips::toPixels(Layout::tile(box));
 }
 
 QRect BoardReader::insideRect(int box)
@@ -43,7 +47,7 @@ QRect BoardReader::insideRect(int box)
 
 QRect BoardReader::cellRect(int cell)
 {
-    return {QPoint(BoxSize.width() * (cell % Side), BoxSize.height() * (cell / Side)), Visible};
+    return {QPoint(CellStep.x() * Grid::column(cell), CellStep.y() * Grid::row(cell)), Visible};
 }
 
 BoardReader::Board BoardReader::whole()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pictures/Grid.h"
+
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -12,8 +14,8 @@
 class BoardReader
 {
 public:
-    static constexpr int Side = 4;
-    static constexpr int Boxes = Side * Side;
+    static constexpr int Side = Grid::Side;
+    static constexpr int Boxes = Grid::CellCount;
     static constexpr int NoCell = -1;
     // The cell each box shows, NoCell where it shows none.
     using Board = std::array<int, Boxes>;

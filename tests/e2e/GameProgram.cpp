@@ -1,12 +1,7 @@
 #include "GameProgram.h"
 
 #include "VirtualDisplay.h"
-
-namespace {
-
-constexpr QPoint ClientOffset{1, 1};
-
-} // namespace
+#include "ui/Layout.h"
 
 GameProgram::GameProgram(const VirtualDisplay &display)
     : display_(display)
@@ -33,12 +28,12 @@ QString GameProgram::start()
     const std::optional<QString> window = display_.waitForWindow(
         {QStringLiteral("--class"), QStringLiteral("vennaro")}, [this](const QString &candidate) {
             const std::optional<QRect> geometry = display_.geometry(candidate);
-            return geometry && geometry->size() == WindowSize;
+            return geometry && geometry->size() == Layout::windowSize();
         });
     if (!window)
         return QStringLiteral("no %1 x %2 window of class vennaro appeared: %3")
-            .arg(WindowSize.width())
-            .arg(WindowSize.height())
+            .arg(Layout::windowSize().width())
+            .arg(Layout::windowSize().height())
             .arg(display_.lastError());
     window_ = *window;
     geometry_ = display_.geometry(window_).value_or(QRect());
@@ -62,7 +57,7 @@ QRect GameProgram::windowGeometry() const
 
 QPoint GameProgram::toScreen(QPoint client) const
 {
-    return geometry_.topLeft() + ClientOffset + client;
+    return geometry_.topLeft() + QPoint(Layout::BorderPixels, Layout::BorderPixels) + client;
 }
 
 QRect GameProgram::toScreen(const QRect &client) const

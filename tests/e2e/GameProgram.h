@@ -11,8 +11,6 @@ class VirtualDisplay;
 class GameProgram
 {
 public:
-    static constexpr QSize WindowSize{567, 401};
-
     explicit GameProgram(const VirtualDisplay &display);
     GameProgram(const GameProgram &) = delete;
     GameProgram &operator=(const GameProgram &) = delete;

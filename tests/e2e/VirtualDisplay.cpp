@@ -1,9 +1,11 @@
 #include "VirtualDisplay.h"
 
-#include "XwdReader.h"
-
 #include <QDeadlineTimer>
+#include <QProcess>
 #include <QThread>
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 namespace {
 
@@ -25,48 +27,29 @@ Result poll(const std::function<Result()> &attempt)
 
 VirtualDisplay::~VirtualDisplay()
 {
-    if (server_.state() == QProcess::NotRunning)
-        return;
-    server_.terminate();
-    if (!server_.waitForFinished(WaitMs))
-        server_.kill();
-    server_.waitForFinished(WaitMs);
+    if (connection_)
+        XCloseDisplay(connection_);
 }
 
-bool VirtualDisplay::start()
+bool VirtualDisplay::open()
 {
-    // Xvfb picks a free display itself and tells its number on descriptor 1.
-    // -noreset: by default the server resets when its last client leaves, and
-    // the next program started meanwhile cannot connect.
-    server_.setStandardErrorFile(QProcess::nullDevice());
-    server_.start(QStringLiteral("Xvfb"),
-                  {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
-                   QStringLiteral("%1x%2x24").arg(ScreenSize.width()).arg(ScreenSize.height()),
-                   QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-noreset")});
-    if (!server_.waitForStarted(WaitMs)) {
-        lastError_ = QStringLiteral("Xvfb did not start: ") + server_.errorString();
-        return false;
-    }
-    const QDeadlineTimer deadline(WaitMs);
-    while (!server_.canReadLine() && !deadline.hasExpired() && server_.state() == QProcess::Running)
-        server_.waitForReadyRead(int(deadline.remainingTime()));
-    bool isNumber = false;
-    const int number = server_.readLine().trimmed().toInt(&isNumber);
-    if (!isNumber) {
-        lastError_ = QStringLiteral("Xvfb told no display number");
-        return false;
-    }
-    name_ = QStringLiteral(":%1").arg(number);
-    return true;
+    connection_ = XOpenDisplay(nullptr);
+    if (!connection_)
+        lastError_ = QStringLiteral("cannot open the X display \"%1\"").arg(qEnvironmentVariable("DISPLAY"));
+    return connection_ != nullptr;
+}
+
+QSize VirtualDisplay::screenSize() const
+{
+    const int screen = DefaultScreen(connection_);
+    return {DisplayWidth(connection_, screen), DisplayHeight(connection_, screen)};
 }
 
 QProcessEnvironment VirtualDisplay::environment() const
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DISPLAY"), name_);
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDirectory_.path());
     return environment;
 }
 
@@ -99,14 +82,23 @@ std::optional<QByteArray> VirtualDisplay::run(const QString &tool, const QString
 
 QImage VirtualDisplay::screenshot() const
 {
-    const std::optional<QByteArray> dump =
-        run(QStringLiteral("xwd"), {QStringLiteral("-root"), QStringLiteral("-silent")});
-    if (!dump)
+    const QSize size = screenSize();
+    XImage *shot = XGetImage(connection_, DefaultRootWindow(connection_), 0, 0, unsigned(size.width()),
+                             unsigned(size.height()), AllPlanes, ZPixmap);
+    if (!shot) {
+        lastError_ = QStringLiteral("XGetImage of the root window failed");
         return {};
-    QString error;
-    QImage image = XwdReader::read(*dump, &error);
-    if (image.isNull())
-        lastError_ = QStringLiteral("xwd: ") + error;
+    }
+    QImage image;
+    if (shot->bits_per_pixel == 32 && shot->red_mask == 0xff0000 && shot->green_mask == 0xff00
+        && shot->blue_mask == 0xff) {
+        image = QImage(reinterpret_cast<const uchar *>(shot->data), shot->width, shot->height, shot->bytes_per_line,
+                       QImage::Format_RGB32)
+                    .copy();
+    } else {
+        lastError_ = QStringLiteral("the screen is not 24-bit true colour");
+    }
+    XDestroyImage(shot);
     return image;
 }
 

@@ -1,23 +1,23 @@
 #pragma once
 
 #include <QImage>
-#include <QProcess>
 #include <QProcessEnvironment>
 #include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
 
 #include <functional>
 #include <optional>
 
-// An Xvfb server of its own and the X tools that look at it and drive it.
-// Every call that can fail leaves the reason in lastError().
+struct _XDisplay;
+
+// The X display the test runs on (the virtual one that xvfb-run starts for
+// it), read through libX11 and driven with the X tools. Every call that can
+// fail leaves the reason in lastError().
 class VirtualDisplay
 {
 public:
-    static constexpr QSize ScreenSize{1024, 768};
     // How long anything on the screen is given to happen.
     static constexpr int WaitMs = 5000;
 
@@ -26,7 +26,10 @@ public:
     VirtualDisplay &operator=(const VirtualDisplay &) = delete;
     ~VirtualDisplay();
 
-    bool start();
+    // Connects to the display that DISPLAY names.
+    bool open();
+    QSize screenSize() const;
+    // What programs started on this display get: DISPLAY, and X11 for Qt.
     QProcessEnvironment environment() const;
     QString lastError() const;
 
@@ -54,8 +57,6 @@ public:
     bool pressKeys(const QString &window, const QStringList &keys) const;
 
 private:
-    QProcess server_;
-    QString name_;
-    QTemporaryDir runtimeDirectory_;
+    _XDisplay *connection_ = nullptr;
     mutable QString lastError_;
 };

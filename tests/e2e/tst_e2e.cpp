@@ -1,8 +1,8 @@
 #include "BoardReader.h"
 #include "GameProgram.h"
 #include "VirtualDisplay.h"
+#include "ui/Layout.h"
 
-#include <QStandardPaths>
 #include <QTest>
 
 #include <algorithm>
@@ -25,12 +25,12 @@ const QColor LightOrange(255, 192, 128);
 const QColor Navy(0, 0, 128);
 
 // Client-area rectangles of the controls.
-const QRect TitleLabel(336, 16, 217, 49);
-const QRect Combo(344, 96, 209, 27);
-const QRect StartButton(352, 168, 81, 41);
-const QRect SolveButton(448, 168, 81, 41);
-const QRect Counter(400, 272, 81, 41);
-const QRect ExitButton(400, 328, 81, 41);
+constexpr QRect TitleLabel = Twips::toPixels(Layout::Label1);
+constexpr QRect Combo = Twips::toPixels(Layout::Combo1);
+constexpr QRect StartButton = Layout::inFrame(Layout::cmdStart);
+constexpr QRect SolveButton = Layout::inFrame(Layout::cmdSolve);
+constexpr QRect Counter = Layout::inFrame(Layout::Text1);
+constexpr QRect ExitButton = Layout::inFrame(Layout::cmdExit);
 
 QList<QPoint> outline(const QRect &rect)
 {
@@ -140,15 +140,6 @@ private:
 
 void EndToEndTest::initTestCase()
 {
-    for (const char *tool : {"Xvfb", "xdotool"}) {
-        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
-            QSKIP(qPrintable(
-                QStringLiteral("%1 is not installed; the end-to-end test needs it").arg(QLatin1String(tool))));
-    }
-    for (const char *tool : {"xwd", "xwininfo", "xprop"})
-        QVERIFY2(!QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty(),
-                 qPrintable(QStringLiteral("%1 (x11-utils) is not installed").arg(QLatin1String(tool))));
-
     for (int picture = 0; picture < PictureCount; ++picture) {
         const QString path = QStringLiteral(VENNARO_SOURCE_DIR "/assets/pictures/picture%1.bmp").arg(picture);
         const QImage image(path);
@@ -157,7 +148,7 @@ void EndToEndTest::initTestCase()
     }
 
     display_ = std::make_unique<VirtualDisplay>();
-    X_VERIFY(display_->start());
+    X_VERIFY(display_->open());
 }
 
 void EndToEndTest::init()
@@ -201,7 +192,7 @@ QString EndToEndTest::offColour(const QImage &shot, const QList<QPoint> &points,
 
 QStringList EndToEndTest::windowFaults(const QImage &shot) const
 {
-    const QRect client(QPoint(), GameProgram::WindowSize - QSize(2, 2));
+    const QRect client(QPoint(), Layout::clientSize());
     QStringList faults{
         offColour(shot, outline(client.adjusted(-1, -1, 1, 1)), Black, QStringLiteral("window border")),
         offColour(shot,
@@ -299,9 +290,9 @@ std::optional<EndToEndTest::QuestionBox> EndToEndTest::answerQuestion(Ask ask, c
 void EndToEndTest::window()
 {
     const QRect geometry = game_->windowGeometry();
-    QCOMPARE(geometry.size(), GameProgram::WindowSize);
-    const QPoint centred((VirtualDisplay::ScreenSize.width() - geometry.width()) / 2,
-                         (VirtualDisplay::ScreenSize.height() - geometry.height()) / 2);
+    QCOMPARE(geometry.size(), Layout::windowSize());
+    const QPoint centred((display_->screenSize().width() - geometry.width()) / 2,
+                         (display_->screenSize().height() - geometry.height()) / 2);
     QVERIFY2(std::abs(geometry.x() - centred.x()) <= 1 && std::abs(geometry.y() - centred.y()) <= 1,
              qPrintable(QStringLiteral("window at (%1,%2), centred is (%3,%4)")
                             .arg(geometry.x())

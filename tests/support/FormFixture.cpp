@@ -47,7 +47,7 @@ void FormFixture::clickTile(int box)
 
 int FormFixture::clickBesideHole()
 {
-    const int box = hole() % 4 == 0 ? hole() + 1 : hole() - 1;
+    const int box = Grid::column(hole()) == 0 ? hole() + 1 : hole() - 1;
     clickTile(box);
     return box;
 }
@@ -55,23 +55,23 @@ int FormFixture::clickBesideHole()
 int FormFixture::cellShownBy(int box) const
 {
     const std::int32_t handle = form.Picture1(Integer(box)).Picture()->Handle();
-    for (Integer cell = 0; cell < 16; ++cell)
+    for (Integer cell = 0; cell < Grid::CellCount; ++cell)
         if (form.PictureClip1(events.state().PictureChoice).cellPicture(cell)->Handle() == handle)
             return cell;
     return -1;
 }
 
-std::array<int, 16> FormFixture::board() const
+std::array<int, Grid::CellCount> FormFixture::board() const
 {
-    std::array<int, 16> cells{};
-    for (int box = 0; box < 16; ++box)
+    std::array<int, Grid::CellCount> cells{};
+    for (int box = 0; box < Grid::CellCount; ++box)
         cells[std::size_t(box)] = cellShownBy(box);
     return cells;
 }
 
-void FormFixture::arrange(const std::array<int, 16> &arrangement)
+void FormFixture::arrange(const std::array<int, Grid::CellCount> &arrangement)
 {
-    for (int box = 0; box < 16; ++box)
+    for (int box = 0; box < Grid::CellCount; ++box)
         form.Picture1(Integer(box)).setPicture(
             form.PictureClip1(events.state().PictureChoice).cellPicture(Integer(arrangement[std::size_t(box)])));
 }
@@ -79,7 +79,7 @@ void FormFixture::arrange(const std::array<int, 16> &arrangement)
 int FormFixture::hole() const
 {
     const auto cells = board();
-    return int(std::find(cells.begin(), cells.end(), 15) - cells.begin());
+    return int(std::find(cells.begin(), cells.end(), Grid::BlankCell) - cells.begin());
 }
 
 QString FormFixture::counter() const

@@ -23,9 +23,9 @@ public:
 
     // The cell of the chosen set that the box shows, or -1 for none.
     int cellShownBy(int box) const;
-    std::array<int, 16> board() const;
+    std::array<int, Grid::CellCount> board() const;
     // Puts cell arrangement[i] into box i, as a deal would leave it.
-    void arrange(const std::array<int, 16> &arrangement);
+    void arrange(const std::array<int, Grid::CellCount> &arrangement);
     int hole() const;
     QString counter() const;
 

@@ -11,7 +11,7 @@
 
 namespace {
 
-using Board = std::array<int, 16>;
+using Board = std::array<int, Grid::CellCount>;
 
 Board inOrder()
 {
@@ -23,7 +23,7 @@ Board inOrder()
 // The generator value that draws the given cell.
 float drawing(int cell)
 {
-    return (float(cell) + 0.5f) / 16.0f;
+    return (float(cell) + 0.5f) / float(Grid::CellCount);
 }
 
 void scriptDeal(FormFixture &fixture, const Board &deal)
@@ -47,7 +47,7 @@ private Q_SLOTS:
     void unsolvableDealExchangesTheFirstTwoTiles();
     void everyDealIsSolvableAndComplete();
     void startDuringPlayDealsAnew();
-    void movesOfTheWorkedExample();
+    void sidewaysMoveThenDownMoveThenRefusal();
     void neighboursOfTheHole_data();
     void neighboursOfTheHole();
     void counterContinuesFromItsText_data();
@@ -69,7 +69,7 @@ void ProceduresTest::startsWaitingForAPicture()
     QCOMPARE(fixture.form.Combo1().currentText(), QStringLiteral("Choose a picture"));
     QCOMPARE(fixture.form.Combo1().count(), 3);
     QVERIFY(!fixture.form.Text2().isVisible());
-    for (Integer box = 0; box < 16; ++box) {
+    for (Integer box = 0; box < Grid::CellCount; ++box) {
         QCOMPARE(fixture.form.Picture1(box).Picture()->Handle(), 0);
         QVERIFY(!fixture.form.Picture1(box).isEnabled());
     }
@@ -98,7 +98,7 @@ void ProceduresTest::choosingShowsThePictureWhole()
     QVERIFY(fixture.form.cmdStart().isEnabled());
     QVERIFY(!fixture.form.cmdSolve().isEnabled());
     QCOMPARE(fixture.counter(), QStringLiteral("0"));
-    QCOMPARE(fixture.events.state().LoopIndex, Integer(16));
+    QCOMPARE(fixture.events.state().LoopIndex, Integer(Grid::CellCount));
     QVERIFY(!fixture.form.Text2().isVisible());
 
     // The same entry chosen again after a deal shows the picture whole again.
@@ -159,14 +159,14 @@ void ProceduresTest::dealDrawsAgainForADealtCell()
     const Board dealt{8, 0, 1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13, 14, 15};
     QCOMPARE(fixture.board(), dealt);
     const FormState &state = fixture.events.state();
-    for (Integer box = 0; box < 16; ++box) {
+    for (Integer box = 0; box < Grid::CellCount; ++box) {
         QCOMPARE(state.CellOrder(box), Integer(dealt[std::size_t(box)]));
         QVERIFY(fixture.form.Picture1(box).isEnabled());
         QCOMPARE(fixture.form.Picture1(box).BackColor(), ColorValue::LightCyan);
     }
     QCOMPARE(fixture.random.draws, 17);
     QCOMPARE(fixture.random.reseeds, 1);
-    QCOMPARE(state.LoopIndex, Integer(16));
+    QCOMPARE(state.LoopIndex, Integer(Grid::CellCount));
     QVERIFY(state.GameStarted);
     QVERIFY(fixture.form.cmdSolve().isEnabled());
     QVERIFY(fixture.form.cmdStart().isEnabled());
@@ -202,7 +202,7 @@ void ProceduresTest::everyDealIsSolvableAndComplete()
         Board sorted = board;
         std::sort(sorted.begin(), sorted.end());
         QCOMPARE(sorted, inOrder());
-        for (Integer box = 0; box < 16; ++box)
+        for (Integer box = 0; box < Grid::CellCount; ++box)
             QCOMPARE(int(fixture.events.state().CellOrder(box)), board[std::size_t(box)]);
         QVERIFY(DealParity::isSolvable(fixture.events.state().CellOrder));
     }
@@ -216,14 +216,14 @@ void ProceduresTest::startDuringPlayDealsAnew()
     fixture.form.Text1().setText(QStringLiteral("7"));
     const int drawsBefore = fixture.random.draws;
     fixture.start();
-    QVERIFY(fixture.random.draws >= drawsBefore + 16);
+    QVERIFY(fixture.random.draws >= drawsBefore + Grid::CellCount);
     QCOMPARE(fixture.random.reseeds, 2);
     QCOMPARE(fixture.counter(), QStringLiteral("0"));
     QVERIFY(fixture.messageBox.shown.isEmpty());
     QVERIFY(fixture.events.state().GameStarted);
 }
 
-void ProceduresTest::movesOfTheWorkedExample()
+void ProceduresTest::sidewaysMoveThenDownMoveThenRefusal()
 {
     FormFixture fixture;
     fixture.choose(0);
@@ -280,7 +280,7 @@ void ProceduresTest::neighboursOfTheHole()
     fixture.start();
     Board board = inOrder();
     std::swap(board[std::size_t(hole)], board[15]);
-    for (int box = 0; box < 16; ++box) {
+    for (int box = 0; box < Grid::CellCount; ++box) {
         fixture.arrange(board);
         fixture.form.Text1().setText(QStringLiteral("0"));
         fixture.messageBox.shown.clear();
@@ -355,7 +355,7 @@ void ProceduresTest::clicksOutsidePlayDoNothing()
     fixture.choose(0);
     fixture.start();
     fixture.solve();
-    for (int box = 0; box < 16; ++box)
+    for (int box = 0; box < Grid::CellCount; ++box)
         fixture.clickTile(box);
     QCOMPARE(fixture.board(), inOrder());
     QCOMPARE(fixture.counter(), QStringLiteral("0"));

@@ -9,11 +9,13 @@
 
 namespace {
 
-using Board = std::array<int, 16>;
+using Board = std::array<int, Grid::CellCount>;
 
 bool besideEachOther(int a, int b)
 {
-    return (a / 4 == b / 4 && std::abs(a % 4 - b % 4) == 1) || (a % 4 == b % 4 && std::abs(a / 4 - b / 4) == 1);
+    using G = Grid;
+    return (G::row(a) == G::row(b) && std::abs(G::column(a) - G::column(b)) == 1)
+        || (G::column(a) == G::column(b) && std::abs(G::row(a) - G::row(b)) == 1);
 }
 
 // What the player should see, kept apart from the game's own reading of it.
@@ -51,11 +53,11 @@ void SoakTest::randomPlayKeepsTheGameWhole()
     for (int action = 0; action < actions; ++action) {
         const int kind = pick(100);
         if (kind < 80) {
-            const int hole = int(std::find(expected.board.begin(), expected.board.end(), 15) - expected.board.begin());
+            const int hole = int(std::find(expected.board.begin(), expected.board.end(), Grid::BlankCell) - expected.board.begin());
             // Half the clicks aim beside the hole, or few would be moves.
-            int box = pick(16);
+            int box = pick(Grid::CellCount);
             while (pick(2) == 0 && !besideEachOther(box, hole))
-                box = pick(16);
+                box = pick(Grid::CellCount);
             const qsizetype shownBefore = fixture.messageBox.shown.size();
             fixture.clickTile(box);
             if (expected.playing) {

@@ -1,5 +1,6 @@
 #include "FormFixture.h"
 #include "ui/ColorValue.h"
+#include "ui/Layout.h"
 #include "ui/CommandButton.h"
 #include "ui/TileBox.h"
 
@@ -49,11 +50,11 @@ private Q_SLOTS:
 void WindowTest::windowIsFixedAndFrameless()
 {
     FormFixture fixture;
-    QCOMPARE(fixture.form.size(), QSize(567, 401));
+    QCOMPARE(fixture.form.size(), Layout::windowSize());
     QCOMPARE(fixture.form.minimumSize(), fixture.form.maximumSize());
     QVERIFY(fixture.form.windowFlags() & Qt::FramelessWindowHint);
     QVERIFY(fixture.form.windowTitle().isEmpty());
-    QCOMPARE(fixture.form.clientArea().geometry(), QRect(1, 1, 565, 399));
+    QCOMPARE(fixture.form.clientArea().geometry(), QRect(QPoint(1, 1), Layout::clientSize()));
     const QRect screen = fixture.form.screen()->geometry();
     QVERIFY(qAbs(fixture.form.frameGeometry().center().x() - screen.center().x()) <= 1);
     QVERIFY(qAbs(fixture.form.frameGeometry().center().y() - screen.center().y()) <= 1);
@@ -91,17 +92,18 @@ void WindowTest::tileGridInPixelsAndTwips()
 {
     FormFixture fixture;
     QRegion covered;
-    for (Integer box = 0; box < 16; ++box) {
+    for (Integer box = 0; box < Grid::CellCount; ++box) {
         const TileBox &tile = fixture.form.Picture1(box);
-        const QRect expected(16 + 78 * (box % 4), 16 + 92 * (box / 4), 78, 92);
+        const QRect expected = Twips::toPixels(Layout::tile(box));
         QCOMPARE(onClient(tile, fixture.form.clientArea()), expected);
-        QCOMPARE(tile.Left(), float(240 + 1170 * (box % 4)));
-        QCOMPARE(tile.Top(), float(240 + 1380 * (box / 4)));
+        QCOMPARE(tile.Left(), float(Layout::tile(box).left));
+        QCOMPARE(tile.Top(), float(Layout::tile(box).top));
         QCOMPARE(tile.Index(), box);
         QVERIFY(!covered.intersects(expected));
         covered += expected;
     }
-    QCOMPARE(covered, QRegion(16, 16, 312, 368));
+    QCOMPARE(covered, QRegion(QRect(Twips::toPixels(Layout::tile(0)).topLeft(),
+                                    Twips::toPixels(Layout::tile(Grid::LastCell)).bottomRight())));
     QCOMPARE(fixture.form.Picture1(5).Left(), 1410.0f);
     QCOMPARE(fixture.form.Picture1(5).Top(), 1620.0f);
     QCOMPARE(fixture.form.Picture1(15).Left(), 3750.0f);
@@ -114,15 +116,15 @@ void WindowTest::colorsOfAGrab()
     const QImage window = grabbed(fixture.form);
     const QColor peach = colorOf(ColorValue::LightPeach);
     QCOMPARE(window.pixelColor(0, 0), QColor(Qt::black));
-    QCOMPARE(window.pixelColor(566, 400), QColor(Qt::black));
+    QCOMPARE(window.pixelColor(window.rect().bottomRight()), QColor(Qt::black));
     QCOMPARE(window.pixelColor(1 + 5, 1 + 5), peach);
     QCOMPARE(window.pixelColor(1 + 560, 1 + 390), peach);
-    for (Integer box = 0; box < 16; ++box) {
-        const QPoint corner = QPoint(1, 1) + QPoint(16 + 78 * (box % 4), 16 + 92 * (box / 4));
-        QCOMPARE(window.pixelColor(corner), QColor(Qt::black));
-        QCOMPARE(window.pixelColor(corner + QPoint(77, 91)), QColor(Qt::black));
-        QCOMPARE(window.pixelColor(corner + QPoint(1, 1)), colorOf(ColorValue::LightCyan));
-        QCOMPARE(window.pixelColor(corner + QPoint(39, 46)), colorOf(ColorValue::LightCyan));
+    for (Integer box = 0; box < Grid::CellCount; ++box) {
+        const QRect tile = Twips::toPixels(Layout::tile(box)).translated(1, 1);
+        QCOMPARE(window.pixelColor(tile.topLeft()), QColor(Qt::black));
+        QCOMPARE(window.pixelColor(tile.bottomRight()), QColor(Qt::black));
+        QCOMPARE(window.pixelColor(tile.topLeft() + QPoint(1, 1)), colorOf(ColorValue::LightCyan));
+        QCOMPARE(window.pixelColor(tile.center()), colorOf(ColorValue::LightCyan));
     }
     // Button faces keep their colour while disabled.
     for (CommandButton *button : {&fixture.form.cmdStart(), &fixture.form.cmdSolve(), &fixture.form.cmdExit()}) {
