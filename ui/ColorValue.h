@@ -3,7 +3,7 @@
 #include <QColor>
 #include <cstdint>
 
-// Colours as the window description writes them: 0x00BBGGRR with the low byte
+// Colour values as the window stores them: 0x00BBGGRR with the low byte
 // red, or 0x800000nn for entry nn of the desktop's system colours.
 class ColorValue {
 public:
