@@ -51,22 +51,21 @@ require_programs() {
   fi
 }
 
-# The screen of every virtual display the scripts and tests start.
-readonly VIRTUAL_SCREEN="-screen 0 1024x768x24 -nolisten tcp -noreset"
 
 # enter_virtual_desktop SERVER_NUMBER "$@": run first thing in a script, starts
 # the script again inside a virtual display of its own (xvfb-run, from display
-# SERVER_NUMBER up) with a D-Bus session bus, as a desktop session has; Qt's
-# accessibility bridge asks for the bus. -noreset: by default the server
-# resets when its last client leaves, and a program started meanwhile cannot
-# connect.
+# SERVER_NUMBER up; 1024x768 or VENNARO_SCREEN pixels) with a D-Bus session
+# bus, as a desktop session has; Qt's accessibility bridge asks for the bus.
+# -noreset: by default the server resets when its last client leaves, and a
+# program started meanwhile cannot connect.
 enter_virtual_desktop() {
   local server=$1
   shift
   [[ -n "${VENNARO_ON_VIRTUAL_DESKTOP:-}" ]] && return 0
   require_programs xvfb-run Xvfb xauth dbus-run-session
   exec env VENNARO_ON_VIRTUAL_DESKTOP=1 \
-    xvfb-run --auto-servernum --server-num="$server" --server-args="$VIRTUAL_SCREEN" \
+    xvfb-run --auto-servernum --server-num="$server" \
+    --server-args="-screen 0 ${VENNARO_SCREEN:-1024x768}x24 -nolisten tcp -noreset" \
     dbus-run-session -- bash "$0" "$@"
 }
 

@@ -3,8 +3,8 @@
 #include "VirtualDisplay.h"
 #include "ui/Layout.h"
 
-GameProgram::GameProgram(const VirtualDisplay &display)
-    : display_(display)
+GameProgram::GameProgram(const VirtualDisplay &display, double scale)
+    : display_(display), scale_(scale)
 {
 }
 
@@ -18,22 +18,26 @@ GameProgram::~GameProgram()
 
 QString GameProgram::start()
 {
-    process_.setProcessEnvironment(display_.environment());
+    QProcessEnvironment environment = display_.environment();
+    if (scale_ != 1.0)
+        environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(scale_));
+    process_.setProcessEnvironment(environment);
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process_.start(QStringLiteral(VENNARO_PROGRAM), {});
     if (!process_.waitForStarted(VirtualDisplay::WaitMs))
         return QStringLiteral("%1 did not start: %2").arg(QStringLiteral(VENNARO_PROGRAM), process_.errorString());
 
     // The program keeps windows of its own besides the main one.
+    const QSize size = (QSizeF(Layout::windowSize()) * scale_).toSize();
     const std::optional<QString> window = display_.waitForWindow(
-        {QStringLiteral("--class"), QStringLiteral("vennaro")}, [this](const QString &candidate) {
+        {QStringLiteral("--class"), QStringLiteral("vennaro")}, [&](const QString &candidate) {
             const std::optional<QRect> geometry = display_.geometry(candidate);
-            return geometry && geometry->size() == Layout::windowSize();
+            return geometry && geometry->size() == size;
         });
     if (!window)
         return QStringLiteral("no %1 x %2 window of class vennaro appeared: %3")
-            .arg(Layout::windowSize().width())
-            .arg(Layout::windowSize().height())
+            .arg(size.width())
+            .arg(size.height())
             .arg(display_.lastError());
     window_ = *window;
     geometry_ = display_.geometry(window_).value_or(QRect());
@@ -55,14 +59,22 @@ QRect GameProgram::windowGeometry() const
     return geometry_;
 }
 
+bool GameProgram::updateGeometry()
+{
+    const std::optional<QRect> geometry = display_.geometry(window_);
+    if (geometry)
+        geometry_ = *geometry;
+    return geometry.has_value();
+}
+
 QPoint GameProgram::toScreen(QPoint client) const
 {
-    return geometry_.topLeft() + QPoint(Layout::BorderPixels, Layout::BorderPixels) + client;
+    return geometry_.topLeft() + (QPointF(QPoint(Layout::BorderPixels, Layout::BorderPixels) + client) * scale_).toPoint();
 }
 
 QRect GameProgram::toScreen(const QRect &client) const
 {
-    return client.translated(toScreen(QPoint()));
+    return {toScreen(client.topLeft()), (QSizeF(client.size()) * scale_).toSize()};
 }
 
 bool GameProgram::click(QPoint client) const

@@ -176,9 +176,35 @@ std::optional<QRect> VirtualDisplay::geometry(const QString &window) const
     return rectangle;
 }
 
-bool VirtualDisplay::click(QPoint screenPoint) const
+bool VirtualDisplay::click(QPoint screenPoint, int count, int button) const
 {
-    return moveMouse(screenPoint) && run(QStringLiteral("xdotool"), {QStringLiteral("click"), QStringLiteral("1")});
+    return moveMouse(screenPoint)
+        && run(QStringLiteral("xdotool"), {QStringLiteral("click"), QStringLiteral("--repeat"), QString::number(count),
+                                           QStringLiteral("--delay"), QStringLiteral("60"), QString::number(button)});
+}
+
+bool VirtualDisplay::drag(QPoint from, QPoint to) const
+{
+    const auto step = [this](const QStringList &arguments) { return run(QStringLiteral("xdotool"), arguments); };
+    return moveMouse(from) && step({QStringLiteral("mousedown"), QStringLiteral("1")})
+        && step({QStringLiteral("mousemove"), QString::number(from.x() + 5), QString::number(from.y() + 5)})
+        && moveMouse(to) && step({QStringLiteral("mouseup"), QStringLiteral("1")});
+}
+
+bool VirtualDisplay::requestClose(const QString &window) const
+{
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window.toULong();
+    event.xclient.message_type = XInternAtom(connection_, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = long(XInternAtom(connection_, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    const bool sent = XSendEvent(connection_, event.xclient.window, False, NoEventMask, &event) != 0;
+    XFlush(connection_);
+    if (!sent)
+        lastError_ = QStringLiteral("cannot send WM_DELETE_WINDOW to window %1").arg(window);
+    return sent;
 }
 
 bool VirtualDisplay::moveMouse(QPoint screenPoint) const

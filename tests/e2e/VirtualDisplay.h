@@ -50,8 +50,15 @@ public:
     bool isMapped(const QString &window) const;
     std::optional<QRect> geometry(const QString &window) const;
 
-    bool click(QPoint screenPoint) const;
+    // Presses and releases mouse button 1 there, count times in a row (two is a
+    // double-click); buttons 4 and 5 are the wheel's notches up and down.
+    bool click(QPoint screenPoint, int count = 1, int button = 1) const;
+    // Presses button 1 at from, moves to to and releases it there.
+    bool drag(QPoint from, QPoint to) const;
     bool moveMouse(QPoint screenPoint) const;
+    // Asks the window to close as a window manager's close button does: a
+    // WM_DELETE_WINDOW message.
+    bool requestClose(const QString &window) const;
     bool focus(const QString &window) const;
     // Focuses window, then types the keys, e.g. "alt+x" or "Return".
     bool pressKeys(const QString &window, const QStringList &keys) const;

@@ -1,7 +1,7 @@
 #include "BoardReader.h"
 #include "GameProgram.h"
+#include "GameScreen.h"
 #include "VirtualDisplay.h"
-#include "ui/Layout.h"
 
 #include <QTest>
 
@@ -16,21 +16,11 @@
 
 namespace {
 
-constexpr int PictureCount = 3;
-
 const QColor Black(0, 0, 0);
 const QColor Peach(255, 224, 192);
 const QColor LightCyan(192, 255, 255);
 const QColor LightOrange(255, 192, 128);
 const QColor Navy(0, 0, 128);
-
-// Client-area rectangles of the controls.
-constexpr QRect TitleLabel = Twips::toPixels(Layout::Label1);
-constexpr QRect Combo = Twips::toPixels(Layout::Combo1);
-constexpr QRect StartButton = Layout::inFrame(Layout::cmdStart);
-constexpr QRect SolveButton = Layout::inFrame(Layout::cmdSolve);
-constexpr QRect Counter = Layout::inFrame(Layout::Text1);
-constexpr QRect ExitButton = Layout::inFrame(Layout::cmdExit);
 
 QList<QPoint> outline(const QRect &rect)
 {
@@ -69,29 +59,6 @@ QString colourName(QRgb rgb)
     return QColor(rgb).name();
 }
 
-QPoint boxCentre(int box)
-{
-    return BoardReader::boxRect(box).center();
-}
-
-bool isDeal(BoardReader::Board board)
-{
-    std::sort(board.begin(), board.end());
-    return board == BoardReader::whole();
-}
-
-// The first box whose row and column offsets from box `from` the test accepts.
-int boxAt(int from, bool (*test)(int rows, int columns))
-{
-    for (int box = 0; box < BoardReader::Boxes; ++box) {
-        const int rows = std::abs(box / BoardReader::Side - from / BoardReader::Side);
-        const int columns = std::abs(box % BoardReader::Side - from % BoardReader::Side);
-        if (test(rows, columns))
-            return box;
-    }
-    return -1;
-}
-
 } // namespace
 
 class EndToEndTest : public QObject
@@ -116,15 +83,6 @@ private:
     // empty when all are.
     QString offColour(const QImage &shot, const QList<QPoint> &points, const QColor &colour, const QString &what) const;
     QStringList windowFaults(const QImage &shot) const;
-    QImage counterOn(const QImage &shot) const;
-    BoardReader::Board boardOn(const QImage &shot, int picture) const;
-    bool chooseWithMouse(int entry) const;
-    bool focusCombo() const;
-    bool pressKeys(const QStringList &keys) const;
-    // Empty when the picture comes to show whole, else what shows.
-    QString showsWhole(int picture) const;
-    // Screenshots until the boxes show a deal of the picture; the last one taken.
-    QImage dealShown(int picture) const;
     enum class Ask { WithKeys, WithExitButton };
     struct QuestionBox {
         QString window;
@@ -136,17 +94,14 @@ private:
     std::unique_ptr<VirtualDisplay> display_;
     std::unique_ptr<GameProgram> game_;
     std::vector<BoardReader> readers_;
+    std::unique_ptr<GameScreen> screen_;
 };
 
 void EndToEndTest::initTestCase()
 {
-    for (int picture = 0; picture < PictureCount; ++picture) {
-        const QString path = QStringLiteral(VENNARO_SOURCE_DIR "/assets/pictures/picture%1.bmp").arg(picture);
-        const QImage image(path);
-        QVERIFY2(!image.isNull(), qPrintable(QStringLiteral("cannot read %1").arg(path)));
-        readers_.emplace_back(image);
-    }
-
+    QString error;
+    readers_ = GameScreen::readPictures(&error);
+    QVERIFY2(!readers_.empty(), qPrintable(error));
     display_ = std::make_unique<VirtualDisplay>();
     X_VERIFY(display_->open());
 }
@@ -158,10 +113,12 @@ void EndToEndTest::init()
     game_ = std::make_unique<GameProgram>(*display_);
     const QString error = game_->start();
     QVERIFY2(error.isEmpty(), qPrintable(error));
+    screen_ = std::make_unique<GameScreen>(*display_, *game_, readers_);
 }
 
 void EndToEndTest::cleanup()
 {
+    screen_.reset();
     game_.reset();
 }
 
@@ -199,17 +156,17 @@ QStringList EndToEndTest::windowFaults(const QImage &shot) const
                   {QPoint(4, 4), QPoint(560, 4), QPoint(4, 394), QPoint(560, 394), QPoint(332, 200), QPoint(340, 140),
                    QPoint(350, 300), QPoint(540, 300), QPoint(440, 190), QPoint(440, 377)},
                   Peach, QStringLiteral("background")),
-        offColour(shot, innerSamples(TitleLabel, 2), Peach, QStringLiteral("title background")),
-        offColour(shot, innerSamples(Counter, 5), Peach, QStringLiteral("counter background")),
+        offColour(shot, innerSamples(GameScreen::TitleLabel, 2), Peach, QStringLiteral("title background")),
+        offColour(shot, innerSamples(GameScreen::Counter, 5), Peach, QStringLiteral("counter background")),
     };
     for (int box = 0; box < BoardReader::Boxes; ++box) {
         faults << offColour(shot, outline(BoardReader::boxRect(box)), Black, QStringLiteral("box %1 border").arg(box))
                << offColour(shot, area(BoardReader::insideRect(box)), LightCyan,
                             QStringLiteral("box %1 inside").arg(box));
     }
-    for (const QRect &button : {StartButton, SolveButton, ExitButton})
+    for (const QRect &button : {GameScreen::StartButton, GameScreen::SolveButton, GameScreen::ExitButton})
         faults << offColour(shot, innerSamples(button, 4), LightOrange, QStringLiteral("button face"));
-    const QList<QPoint> title = area(TitleLabel);
+    const QList<QPoint> title = area(GameScreen::TitleLabel);
     if (std::none_of(title.begin(), title.end(),
                      [&](QPoint point) { return shot.pixelColor(game_->toScreen(point)) == Navy; }))
         faults << QStringLiteral("the title has no navy pixel");
@@ -217,74 +174,17 @@ QStringList EndToEndTest::windowFaults(const QImage &shot) const
     return faults;
 }
 
-QImage EndToEndTest::counterOn(const QImage &shot) const
-{
-    return shot.copy(game_->toScreen(Counter));
-}
-
-BoardReader::Board EndToEndTest::boardOn(const QImage &shot, int picture) const
-{
-    return readers_[std::size_t(picture)].read(shot, clientOrigin());
-}
-
-bool EndToEndTest::chooseWithMouse(int entry) const
-{
-    if (!game_->click(QPoint(Combo.right() - 8, Combo.center().y())))
-        return false;
-    const QString main = game_->window();
-    const std::optional<QString> list = display_->waitForWindow({QStringLiteral("--class"), QStringLiteral("vennaro")},
-                                                                [&](const QString &window) { return window != main; });
-    const std::optional<QRect> geometry = list ? display_->geometry(*list) : std::nullopt;
-    if (!geometry)
-        return false;
-    // The entries share the list's height evenly.
-    const int y = geometry->top() + geometry->height() * (2 * entry + 1) / (2 * PictureCount);
-    return display_->click(QPoint(geometry->center().x(), y));
-}
-
-bool EndToEndTest::focusCombo() const
-{
-    return game_->click(Combo.topLeft() + QPoint(40, Combo.height() / 2));
-}
-
-bool EndToEndTest::pressKeys(const QStringList &keys) const
-{
-    return display_->pressKeys(game_->window(), keys);
-}
-
-QString EndToEndTest::showsWhole(int picture) const
-{
-    const QImage shot = display_->screenshotWhen(
-        [&](const QImage &screen) { return boardOn(screen, picture) == BoardReader::whole(); });
-    if (shot.isNull())
-        return display_->lastError();
-    const BoardReader::Board board = boardOn(shot, picture);
-    if (board == BoardReader::whole())
-        return {};
-    return QStringLiteral("picture %1 is not shown whole: %2").arg(picture).arg(BoardReader::describe(board));
-}
-
-QImage EndToEndTest::dealShown(int picture) const
-{
-    return display_->screenshotWhen([&](const QImage &screen) {
-        const BoardReader::Board board = boardOn(screen, picture);
-        return isDeal(board) && board != BoardReader::whole();
-    });
-}
-
 std::optional<EndToEndTest::QuestionBox> EndToEndTest::answerQuestion(Ask ask, const QString &key) const
 {
-    const bool asked =
-        ask == Ask::WithKeys ? pressKeys({QStringLiteral("alt+x")}) : game_->click(ExitButton.center());
-    if (!asked)
+    const bool asked = ask == Ask::WithKeys ? screen_->pressKeys({QStringLiteral("alt+x")})
+                                            : game_->click(GameScreen::ExitButton.center());
+    const std::optional<QString> box = asked ? screen_->waitForBox(QStringLiteral("^Quit\\?")) : std::nullopt;
+    if (!box)
         return std::nullopt;
-    const std::optional<QString> box = display_->waitForWindow({QStringLiteral("--name"), QStringLiteral("^Quit\\?")},
-                                                               [](const QString &) { return true; });
-    const std::optional<QByteArray> title =
-        box ? display_->run(QStringLiteral("xdotool"), {QStringLiteral("getwindowname"), *box}) : std::nullopt;
-    if (!title || !display_->pressKeys(*box, {key}))
+    const QString title = screen_->windowName(*box);
+    if (!display_->pressKeys(*box, {key}))
         return std::nullopt;
-    return QuestionBox{*box, QString::fromUtf8(*title).trimmed()};
+    return QuestionBox{*box, title};
 }
 
 void EndToEndTest::window()
@@ -331,14 +231,14 @@ void EndToEndTest::window()
 void EndToEndTest::quit()
 {
     // A dealt board, so that answering No can be seen to leave the game as it was.
-    X_VERIFY(focusCombo());
-    X_VERIFY(pressKeys({QStringLiteral("Down")}));
-    const QString whole = showsWhole(0);
+    X_VERIFY(screen_->focusCombo());
+    X_VERIFY(screen_->pressKeys({QStringLiteral("Down")}));
+    const QString whole = screen_->showsWhole(0);
     QVERIFY2(whole.isEmpty(), qPrintable(whole));
-    X_VERIFY(game_->click(StartButton.center()));
-    const QImage dealt = dealShown(0);
-    const BoardReader::Board board = boardOn(dealt, 0);
-    QVERIFY2(isDeal(board), qPrintable(BoardReader::describe(board)));
+    X_VERIFY(game_->click(GameScreen::StartButton.center()));
+    const QImage dealt = screen_->dealShown(0);
+    const BoardReader::Board board = screen_->boardOn(dealt, 0);
+    QVERIFY2(GameScreen::isDeal(board), qPrintable(BoardReader::describe(board)));
 
     QStringList titles;
     for (const Ask ask : {Ask::WithKeys, Ask::WithExitButton}) {
@@ -349,9 +249,9 @@ void EndToEndTest::quit()
         QCOMPARE(game_->process().state(), QProcess::Running);
         QVERIFY(display_->isMapped(game_->window()));
         const QImage after = display_->screenshotWhen(
-            [&](const QImage &screen) { return boardOn(screen, 0) == board && counterOn(screen) == counterOn(dealt); });
-        QCOMPARE(BoardReader::describe(boardOn(after, 0)), BoardReader::describe(board));
-        QVERIFY2(counterOn(after) == counterOn(dealt), "the move counter changed");
+            [&](const QImage &screen) { return screen_->boardOn(screen, 0) == board && screen_->counterOn(screen) == screen_->counterOn(dealt); });
+        QCOMPARE(BoardReader::describe(screen_->boardOn(after, 0)), BoardReader::describe(board));
+        QVERIFY2(screen_->counterOn(after) == screen_->counterOn(dealt), "the move counter changed");
     }
 
     const std::optional<QuestionBox> box = answerQuestion(Ask::WithKeys, QStringLiteral("Return"));
@@ -367,8 +267,8 @@ void EndToEndTest::quit()
 void EndToEndTest::choosePictureWithMouse()
 {
     for (int entry : {1, 2, 0}) {
-        X_VERIFY(chooseWithMouse(entry));
-        const QString whole = showsWhole(entry);
+        X_VERIFY(screen_->chooseWithMouse(entry));
+        const QString whole = screen_->showsWhole(entry);
         QVERIFY2(whole.isEmpty(), qPrintable(whole));
     }
 }
@@ -379,10 +279,10 @@ void EndToEndTest::choosePictureWithKeys()
         const char *key;
         int picture;
     };
-    X_VERIFY(focusCombo());
+    X_VERIFY(screen_->focusCombo());
     for (const Step step : {Step{"Down", 0}, Step{"Down", 1}, Step{"Down", 2}, Step{"Up", 1}, Step{"Up", 0}}) {
-        X_VERIFY(pressKeys({QString::fromLatin1(step.key)}));
-        const QString whole = showsWhole(step.picture);
+        X_VERIFY(screen_->pressKeys({QString::fromLatin1(step.key)}));
+        const QString whole = screen_->showsWhole(step.picture);
         QVERIFY2(whole.isEmpty(), qPrintable(QStringLiteral("after %1: %2").arg(QLatin1String(step.key), whole)));
     }
 }
@@ -398,44 +298,44 @@ void EndToEndTest::play()
     // Tiles do nothing before a picture is chosen and Start pressed. A move
     // or a refused move would show once the question box has come and gone,
     // as the program handles the clicks before the keys that open it.
-    const int besideHome = boxAt(Hole, [](int rows, int columns) { return rows + columns == 1; });
-    X_VERIFY(game_->click(boxCentre(besideHome)));
-    X_VERIFY(chooseWithMouse(Picture));
-    QString whole = showsWhole(Picture);
+    const int besideHome = GameScreen::boxAt(Hole, [](int rows, int columns) { return rows + columns == 1; });
+    X_VERIFY(game_->click(GameScreen::boxCentre(besideHome)));
+    X_VERIFY(screen_->chooseWithMouse(Picture));
+    QString whole = screen_->showsWhole(Picture);
     QVERIFY2(whole.isEmpty(), qPrintable(whole));
-    X_VERIFY(game_->click(boxCentre(besideHome)));
-    X_VERIFY(game_->click(boxCentre(0)));
+    X_VERIFY(game_->click(GameScreen::boxCentre(besideHome)));
+    X_VERIFY(game_->click(GameScreen::boxCentre(0)));
     X_VERIFY(answerQuestion(Ask::WithKeys, QStringLiteral("n")));
-    whole = showsWhole(Picture);
+    whole = screen_->showsWhole(Picture);
     QVERIFY2(whole.isEmpty(), qPrintable(whole));
     QStringList messages = display_->visibleWindows({QStringLiteral("--name"), QStringLiteral("^Vennaro$")});
     messages.removeAll(game_->window());
     QVERIFY2(messages.isEmpty(), "a tile click before Start opened a message box");
 
-    X_VERIFY(game_->click(StartButton.center()));
-    QImage shot = dealShown(Picture);
-    BoardReader::Board board = boardOn(shot, Picture);
-    QVERIFY2(isDeal(board), qPrintable(BoardReader::describe(board)));
-    const QImage counterAtStart = counterOn(shot);
+    X_VERIFY(game_->click(GameScreen::StartButton.center()));
+    QImage shot = screen_->dealShown(Picture);
+    BoardReader::Board board = screen_->boardOn(shot, Picture);
+    QVERIFY2(GameScreen::isDeal(board), qPrintable(BoardReader::describe(board)));
+    const QImage counterAtStart = screen_->counterOn(shot);
 
     const auto hole = int(std::find(board.begin(), board.end(), Hole) - board.begin());
-    const int movedHole = boxAt(hole, [](int rows, int columns) { return rows + columns == 1; });
-    X_VERIFY(game_->click(boxCentre(movedHole)));
+    const int movedHole = GameScreen::boxAt(hole, [](int rows, int columns) { return rows + columns == 1; });
+    X_VERIFY(game_->click(GameScreen::boxCentre(movedHole)));
     std::swap(board[std::size_t(hole)], board[std::size_t(movedHole)]);
     shot = display_->screenshotWhen(
-        [&](const QImage &screen) { return boardOn(screen, Picture) == board && counterOn(screen) != counterAtStart; });
-    QCOMPARE(BoardReader::describe(boardOn(shot, Picture)), BoardReader::describe(board));
-    QVERIFY2(counterOn(shot) != counterAtStart, "the move counter did not change after a move");
+        [&](const QImage &screen) { return screen_->boardOn(screen, Picture) == board && screen_->counterOn(screen) != counterAtStart; });
+    QCOMPARE(BoardReader::describe(screen_->boardOn(shot, Picture)), BoardReader::describe(board));
+    QVERIFY2(screen_->counterOn(shot) != counterAtStart, "the move counter did not change after a move");
 
     // Diagonal, and two boxes along the same row or column, from the hole.
     const int refused[] = {
-        boxAt(movedHole, [](int rows, int columns) { return rows == 1 && columns == 1; }),
-        boxAt(movedHole, [](int rows, int columns) { return rows + columns == 2 && rows != columns; }),
+        GameScreen::boxAt(movedHole, [](int rows, int columns) { return rows == 1 && columns == 1; }),
+        GameScreen::boxAt(movedHole, [](int rows, int columns) { return rows + columns == 2 && rows != columns; }),
     };
     const QString main = game_->window();
     for (int box : refused) {
-        const QImage counterBefore = counterOn(shot);
-        X_VERIFY(game_->click(boxCentre(box)));
+        const QImage counterBefore = screen_->counterOn(shot);
+        X_VERIFY(game_->click(GameScreen::boxCentre(box)));
         const std::optional<QString> message =
             display_->waitForWindow({QStringLiteral("--name"), QStringLiteral("^Vennaro$")},
                                     [&](const QString &window) { return window != main; });
@@ -444,24 +344,24 @@ void EndToEndTest::play()
         X_VERIFY(display_->pressKeys(*message, {QStringLiteral("Return")}));
         X_VERIFY(display_->waitUntilGone(*message));
         shot = display_->screenshotWhen([&](const QImage &screen) {
-            return boardOn(screen, Picture) == board && counterOn(screen) == counterBefore;
+            return screen_->boardOn(screen, Picture) == board && screen_->counterOn(screen) == counterBefore;
         });
-        QCOMPARE(BoardReader::describe(boardOn(shot, Picture)), BoardReader::describe(board));
-        QVERIFY2(counterOn(shot) == counterBefore,
+        QCOMPARE(BoardReader::describe(screen_->boardOn(shot, Picture)), BoardReader::describe(board));
+        QVERIFY2(screen_->counterOn(shot) == counterBefore,
                  qPrintable(QStringLiteral("the move counter changed after box %1 was refused").arg(box)));
     }
 
-    X_VERIFY(game_->click(SolveButton.center()));
-    whole = showsWhole(Picture);
+    X_VERIFY(game_->click(GameScreen::SolveButton.center()));
+    whole = screen_->showsWhole(Picture);
     QVERIFY2(whole.isEmpty(), qPrintable(whole));
 
-    X_VERIFY(game_->click(StartButton.center()));
+    X_VERIFY(game_->click(GameScreen::StartButton.center()));
     shot = display_->screenshotWhen([&](const QImage &screen) {
-        const BoardReader::Board dealt = boardOn(screen, Picture);
-        return isDeal(dealt) && dealt != BoardReader::whole() && counterOn(screen) == counterAtStart;
+        const BoardReader::Board dealt = screen_->boardOn(screen, Picture);
+        return GameScreen::isDeal(dealt) && dealt != BoardReader::whole() && screen_->counterOn(screen) == counterAtStart;
     });
-    QVERIFY2(isDeal(boardOn(shot, Picture)), qPrintable(BoardReader::describe(boardOn(shot, Picture))));
-    QVERIFY2(counterOn(shot) == counterAtStart, "Start did not set the move counter back");
+    QVERIFY2(GameScreen::isDeal(screen_->boardOn(shot, Picture)), qPrintable(BoardReader::describe(screen_->boardOn(shot, Picture))));
+    QVERIFY2(screen_->counterOn(shot) == counterAtStart, "Start did not set the move counter back");
 }
 
 QTEST_GUILESS_MAIN(EndToEndTest)

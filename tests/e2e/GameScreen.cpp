@@ -1,0 +1,126 @@
+#include "GameScreen.h"
+
+#include "GameProgram.h"
+#include "VirtualDisplay.h"
+
+#include <algorithm>
+
+std::vector<BoardReader> GameScreen::readPictures(QString *error)
+{
+    std::vector<BoardReader> readers;
+    for (int picture = 0; picture < PictureCount; ++picture) {
+        const QString path = QStringLiteral(VENNARO_SOURCE_DIR "/assets/pictures/picture%1.bmp").arg(picture);
+        const QImage image(path);
+        if (image.isNull()) {
+            *error = QStringLiteral("cannot read %1").arg(path);
+            return {};
+        }
+        readers.emplace_back(image);
+    }
+    return readers;
+}
+
+GameScreen::GameScreen(const VirtualDisplay &display, const GameProgram &game, const std::vector<BoardReader> &readers)
+    : display_(display), game_(game), readers_(readers)
+{
+}
+
+QPoint GameScreen::boxCentre(int box)
+{
+    return BoardReader::boxRect(box).center();
+}
+
+bool GameScreen::isDeal(BoardReader::Board board)
+{
+    std::sort(board.begin(), board.end());
+    return board == BoardReader::whole();
+}
+
+int GameScreen::boxAt(int from, bool (*test)(int rows, int columns))
+{
+    for (int box = 0; box < BoardReader::Boxes; ++box) {
+        if (test(std::abs(Grid::row(box) - Grid::row(from)), std::abs(Grid::column(box) - Grid::column(from))))
+            return box;
+    }
+    return -1;
+}
+
+QImage GameScreen::counterOn(const QImage &shot) const
+{
+    return shot.copy(game_.toScreen(Counter));
+}
+
+BoardReader::Board GameScreen::boardOn(const QImage &shot, int picture) const
+{
+    return readers_[std::size_t(picture)].read(shot, game_.toScreen(QPoint()));
+}
+
+bool GameScreen::chooseWithMouse(int entry) const
+{
+    if (!game_.click(QPoint(Combo.right() - 8, Combo.center().y())))
+        return false;
+    const QString main = game_.window();
+    const std::optional<QString> list = display_.waitForWindow({QStringLiteral("--class"), QStringLiteral("vennaro")},
+                                                               [&](const QString &window) { return window != main; });
+    const std::optional<QRect> geometry = list ? display_.geometry(*list) : std::nullopt;
+    if (!geometry)
+        return false;
+    // The entries share the list's height evenly.
+    const int y = geometry->top() + geometry->height() * (2 * entry + 1) / (2 * PictureCount);
+    return display_.click(QPoint(geometry->center().x(), y));
+}
+
+bool GameScreen::focusCombo() const
+{
+    return game_.click(Combo.topLeft() + QPoint(40, Combo.height() / 2));
+}
+
+bool GameScreen::pressKeys(const QStringList &keys) const
+{
+    return display_.pressKeys(game_.window(), keys);
+}
+
+QString GameScreen::showsWhole(int picture) const
+{
+    const QImage shot = display_.screenshotWhen(
+        [&](const QImage &screen) { return boardOn(screen, picture) == BoardReader::whole(); });
+    if (shot.isNull())
+        return display_.lastError();
+    const BoardReader::Board board = boardOn(shot, picture);
+    if (board == BoardReader::whole())
+        return {};
+    return QStringLiteral("picture %1 is not shown whole: %2").arg(picture).arg(BoardReader::describe(board));
+}
+
+QImage GameScreen::dealShown(int picture) const
+{
+    return display_.screenshotWhen([&](const QImage &screen) {
+        const BoardReader::Board board = boardOn(screen, picture);
+        return isDeal(board) && board != BoardReader::whole();
+    });
+}
+
+QImage GameScreen::chooseAndDeal(int picture) const
+{
+    QStringList down;
+    for (int entry = 0; entry <= picture; ++entry)
+        down << QStringLiteral("Down");
+    if (!focusCombo() || !pressKeys(down) || !showsWhole(picture).isEmpty() || !game_.click(StartButton.center()))
+        return {};
+    const QImage shot = dealShown(picture);
+    return isDeal(boardOn(shot, picture)) ? shot : QImage();
+}
+
+std::optional<QString> GameScreen::waitForBox(const QString &namePattern) const
+{
+    const QString main = game_.window();
+    return display_.waitForWindow({QStringLiteral("--name"), namePattern},
+                                  [&](const QString &window) { return window != main; });
+}
+
+QString GameScreen::windowName(const QString &window) const
+{
+    const std::optional<QByteArray> name =
+        display_.run(QStringLiteral("xdotool"), {QStringLiteral("getwindowname"), window});
+    return name ? QString::fromUtf8(*name).trimmed() : QString();
+}
