@@ -1,0 +1,335 @@
+#include "BoardReader.h"
+#include "GameProgram.h"
+#include "GameScreen.h"
+#include "VirtualDisplay.h"
+
+#include <QFile>
+#include <QTest>
+
+#include <memory>
+#include <vector>
+
+// A helper that failed tells why through the display.
+#define X_VERIFY(action) QVERIFY2(action, qPrintable(display_->lastError()))
+
+namespace {
+
+// How long a test waits before it takes "nothing happened" for an answer.
+constexpr int QuietMs = 1000;
+
+bool beside(int rows, int columns)
+{
+    return rows + columns == 1;
+}
+
+bool diagonal(int rows, int columns)
+{
+    return rows == 1 && columns == 1;
+}
+
+double meanDifference(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size())
+        return 255.0;
+    double sum = 0.0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+        }
+    }
+    return sum / (3.0 * a.width() * a.height());
+}
+
+// The widths of the runs of black pixels along a line of the screen.
+QList<int> blackRuns(const QImage &shot, QPoint from, QPoint step, int length)
+{
+    QList<int> runs;
+    int run = 0;
+    for (int i = 0; i < length; ++i) {
+        if ((shot.pixel(from + step * i) & RGB_MASK) == 0) {
+            ++run;
+        } else if (run > 0) {
+            runs << run;
+            run = 0;
+        }
+    }
+    if (run > 0)
+        runs << run;
+    return runs;
+}
+
+qint64 residentKiB(qint64 pid)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
+} // namespace
+
+// The program as a desktop user meets it: under a window manager, closed
+// from outside, moved, scrolled over and scaled.
+class DesktopTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanup();
+
+    void closeRequestAsksAsExitDoes();
+    void wheelChoosesOnlyWithTheFocus();
+    void doubleClickBesideTheHoleIsOneMove();
+    void dragOnTheBackgroundMovesTheWindow();
+    void scaledWindow_data();
+    void scaledWindow();
+    void memoryStaysFlatOverMessageBoxes();
+
+private:
+    void startGame(double scale = 1.0);
+    // Names of the mapped message boxes of the game, after a moment's quiet.
+    QStringList boxesAfterQuiet(const QString &namePattern) const;
+
+    std::unique_ptr<VirtualDisplay> display_;
+    std::unique_ptr<GameProgram> game_;
+    std::vector<BoardReader> readers_;
+    std::unique_ptr<GameScreen> screen_;
+};
+
+void DesktopTest::initTestCase()
+{
+    QString error;
+    readers_ = GameScreen::readPictures(&error);
+    QVERIFY2(!readers_.empty(), qPrintable(error));
+    display_ = std::make_unique<VirtualDisplay>();
+    X_VERIFY(display_->open());
+}
+
+void DesktopTest::cleanup()
+{
+    screen_.reset();
+    game_.reset();
+}
+
+void DesktopTest::startGame(double scale)
+{
+    X_VERIFY(display_->moveMouse(QPoint(0, 0)));
+    game_ = std::make_unique<GameProgram>(*display_, scale);
+    const QString error = game_->start();
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    screen_ = std::make_unique<GameScreen>(*display_, *game_, readers_);
+}
+
+QStringList DesktopTest::boxesAfterQuiet(const QString &namePattern) const
+{
+    QTest::qWait(QuietMs);
+    QStringList boxes = display_->visibleWindows({QStringLiteral("--name"), namePattern});
+    boxes.removeAll(game_->window());
+    return boxes;
+}
+
+void DesktopTest::closeRequestAsksAsExitDoes()
+{
+    startGame();
+    const QImage dealt = screen_->chooseAndDeal(0);
+    X_VERIFY(!dealt.isNull());
+    const BoardReader::Board board = screen_->boardOn(dealt, 0);
+
+    // Under openbox Alt+F4 is the window manager's close request.
+    X_VERIFY(screen_->pressKeys({QStringLiteral("alt+F4")}));
+    std::optional<QString> question = screen_->waitForBox(QStringLiteral("^Quit\\?$"));
+    X_VERIFY(question);
+    X_VERIFY(display_->pressKeys(*question, {QStringLiteral("n")}));
+    X_VERIFY(display_->waitUntilGone(*question));
+    QCOMPARE(game_->process().state(), QProcess::Running);
+    const QImage after = display_->screenshotWhen([&](const QImage &screen) {
+        return screen_->boardOn(screen, 0) == board && screen_->counterOn(screen) == screen_->counterOn(dealt);
+    });
+    QCOMPARE(BoardReader::describe(screen_->boardOn(after, 0)), BoardReader::describe(board));
+    QVERIFY2(screen_->counterOn(after) == screen_->counterOn(dealt), "the move counter changed");
+
+    // While "Cannot move !!!" is open, a close request opens no second box.
+    const auto hole = int(std::find(board.begin(), board.end(), Grid::BlankCell) - board.begin());
+    X_VERIFY(game_->click(GameScreen::boxCentre(GameScreen::boxAt(hole, diagonal))));
+    const std::optional<QString> refusal = screen_->waitForBox(QStringLiteral("^Vennaro$"));
+    X_VERIFY(refusal);
+    X_VERIFY(display_->requestClose(game_->window()));
+    QCOMPARE(boxesAfterQuiet(QStringLiteral("^(Quit\\?|Vennaro)$")), QStringList{*refusal});
+    X_VERIFY(display_->pressKeys(*refusal, {QStringLiteral("Return")}));
+    X_VERIFY(display_->waitUntilGone(*refusal));
+
+    X_VERIFY(display_->requestClose(game_->window()));
+    question = screen_->waitForBox(QStringLiteral("^Quit\\?$"));
+    X_VERIFY(question);
+    X_VERIFY(display_->pressKeys(*question, {QStringLiteral("Return")}));
+    QVERIFY2(game_->process().waitForFinished(VirtualDisplay::WaitMs), "the program still runs after Yes");
+    QCOMPARE(game_->process().exitStatus(), QProcess::NormalExit);
+    QCOMPARE(game_->process().exitCode(), 0);
+}
+
+void DesktopTest::wheelChoosesOnlyWithTheFocus()
+{
+    startGame();
+    const QImage dealt = screen_->chooseAndDeal(0);
+    X_VERIFY(!dealt.isNull());
+    const BoardReader::Board board = screen_->boardOn(dealt, 0);
+
+    // Start, just clicked, has the focus: a notch over the list is lost.
+    constexpr int WheelDown = 5;
+    X_VERIFY(display_->click(game_->toScreen(GameScreen::Combo.center()), 1, WheelDown));
+    QTest::qWait(QuietMs);
+    const QImage after = display_->screenshot();
+    QCOMPARE(BoardReader::describe(screen_->boardOn(after, 0)), BoardReader::describe(board));
+    QVERIFY2(screen_->counterOn(after) == screen_->counterOn(dealt), "the move counter changed");
+
+    // With the focus, the same notch chooses the next picture.
+    X_VERIFY(screen_->focusCombo());
+    X_VERIFY(display_->click(game_->toScreen(GameScreen::Combo.center()), 1, WheelDown));
+    const QString whole = screen_->showsWhole(1);
+    QVERIFY2(whole.isEmpty(), qPrintable(whole));
+}
+
+void DesktopTest::doubleClickBesideTheHoleIsOneMove()
+{
+    startGame();
+    const QImage dealt = screen_->chooseAndDeal(2);
+    X_VERIFY(!dealt.isNull());
+    BoardReader::Board board = screen_->boardOn(dealt, 2);
+    const auto hole = int(std::find(board.begin(), board.end(), Grid::BlankCell) - board.begin());
+    const int clicked = GameScreen::boxAt(hole, beside);
+
+    X_VERIFY(display_->click(game_->toScreen(GameScreen::boxCentre(clicked)), 2));
+    std::swap(board[std::size_t(hole)], board[std::size_t(clicked)]);
+    const QImage moved = display_->screenshotWhen([&](const QImage &screen) {
+        return screen_->boardOn(screen, 2) == board && screen_->counterOn(screen) != screen_->counterOn(dealt);
+    });
+    QCOMPARE(BoardReader::describe(screen_->boardOn(moved, 2)), BoardReader::describe(board));
+    // A second click would have landed on the new hole and been refused.
+    QCOMPARE(boxesAfterQuiet(QStringLiteral("^Vennaro$")), QStringList());
+}
+
+void DesktopTest::dragOnTheBackgroundMovesTheWindow()
+{
+    startGame();
+    const QRect before = game_->windowGeometry();
+    const QPoint by(80, 60);
+    const QPoint background = game_->toScreen(QPoint(4, Layout::clientSize().height() - 4));
+    X_VERIFY(display_->drag(background, background + by));
+    QVERIFY(QTest::qWaitFor([&] { return game_->updateGeometry() && game_->windowGeometry().topLeft() != before.topLeft(); },
+                            VirtualDisplay::WaitMs));
+    const QPoint moved = game_->windowGeometry().topLeft() - before.topLeft();
+    QVERIFY2((moved - by).manhattanLength() <= 2,
+             qPrintable(QStringLiteral("moved by (%1,%2), dragged by (%3,%4)")
+                            .arg(moved.x())
+                            .arg(moved.y())
+                            .arg(by.x())
+                            .arg(by.y())));
+}
+
+void DesktopTest::scaledWindow_data()
+{
+    QTest::addColumn<double>("scale");
+    QTest::newRow("2") << 2.0;
+    QTest::newRow("1.5") << 1.5;
+}
+
+void DesktopTest::scaledWindow()
+{
+    QFETCH(double, scale);
+    startGame(scale);
+    const QRect geometry = game_->windowGeometry();
+    QCOMPARE(geometry.size(), (QSizeF(Layout::windowSize()) * scale).toSize());
+    QVERIFY2(QRect(QPoint(), display_->screenSize()).contains(geometry.topLeft()),
+             qPrintable(QStringLiteral("the window starts at (%1,%2)").arg(geometry.x()).arg(geometry.y())));
+
+    X_VERIFY(screen_->focusCombo());
+    X_VERIFY(screen_->pressKeys({QStringLiteral("Down")}));
+    const QPoint lastCentre = game_->toScreen(GameScreen::boxCentre(Grid::LastCell));
+    const QImage shot = display_->screenshotWhen([&](const QImage &screen) {
+        return screen.pixelColor(lastCentre) != QColor(192, 255, 255);
+    });
+    X_VERIFY(!shot.isNull());
+
+    // Between the boxes of a row and of a column, black borders of one width.
+    const QRect first = game_->toScreen(BoardReader::boxRect(0));
+    const QRect last = game_->toScreen(BoardReader::boxRect(Grid::LastCell));
+    const QList<int> across = blackRuns(shot, QPoint(first.left(), first.center().y()), QPoint(1, 0),
+                                        last.right() - first.left() + 1);
+    const QList<int> down = blackRuns(shot, QPoint(first.center().x(), first.top()), QPoint(0, 1),
+                                      last.bottom() - first.top() + 1);
+    QCOMPARE(across.size(), Grid::Side + 1);
+    QCOMPARE(down.size(), Grid::Side + 1);
+    for (const QList<int> &runs : {across, down}) {
+        const QList<int> between = runs.mid(1, Grid::Side - 1);
+        QVERIFY2(std::all_of(between.begin(), between.end(), [&](int width) { return width == between.front(); }),
+                 qPrintable(QStringLiteral("border widths %1").arg(QVariant::fromValue(runs).toStringList().join(u' '))));
+    }
+
+    if (scale != 2.0)
+        return;
+    // At twice the size each box shows its cell of the finer picture, not the
+    // coarse one doubled.
+    const QImage fine(QStringLiteral(VENNARO_SOURCE_DIR "/assets/pictures/picture0@2x.png"));
+    const QImage coarse(QStringLiteral(VENNARO_SOURCE_DIR "/assets/pictures/picture0.bmp"));
+    QVERIFY(!fine.isNull() && !coarse.isNull());
+    for (int box = 0; box < Grid::CellCount; ++box) {
+        const QRect inside = game_->toScreen(BoardReader::insideRect(box));
+        const QImage shown = shot.copy(inside).convertToFormat(QImage::Format_RGB32);
+        const QPoint cell(BoardReader::boxRect(box).topLeft() - BoardReader::boxRect(0).topLeft());
+        const QImage fineCell = fine.copy(QRect(cell * 2, inside.size())).convertToFormat(QImage::Format_RGB32);
+        const QImage doubled = coarse.copy(QRect(cell, BoardReader::insideRect(box).size()))
+                                   .scaled(inside.size())
+                                   .convertToFormat(QImage::Format_RGB32);
+        const double toFine = meanDifference(shown, fineCell);
+        const double toDoubled = meanDifference(shown, doubled);
+        QVERIFY2(toFine < 1.0 && toFine < toDoubled,
+                 qPrintable(QStringLiteral("box %1 differs from its fine cell by %2 and from the doubled one by %3")
+                                .arg(box)
+                                .arg(toFine)
+                                .arg(toDoubled)));
+    }
+}
+
+void DesktopTest::memoryStaysFlatOverMessageBoxes()
+{
+    if (qEnvironmentVariableIsEmpty("VENNARO_MEMORY_SOAK"))
+        QSKIP("a soak of its own: ctest -L soak");
+    startGame();
+    const QImage dealt = screen_->chooseAndDeal(0);
+    X_VERIFY(!dealt.isNull());
+    const BoardReader::Board board = screen_->boardOn(dealt, 0);
+    const auto hole = int(std::find(board.begin(), board.end(), Grid::BlankCell) - board.begin());
+    const QPoint refused = game_->toScreen(GameScreen::boxCentre(GameScreen::boxAt(hole, diagonal)));
+    X_VERIFY(display_->moveMouse(refused));
+
+    // Each round clicks the refused box and answers its message box, in one
+    // run of xdotool.
+    const auto refuse = [&](int times) {
+        QStringList commands;
+        for (int round = 0; round < times; ++round)
+            commands << QStringLiteral("click") << QStringLiteral("1") << QStringLiteral("sleep") << QStringLiteral("0.05")
+                     << QStringLiteral("key") << QStringLiteral("Return") << QStringLiteral("sleep")
+                     << QStringLiteral("0.03");
+        return display_->run(QStringLiteral("xdotool"), commands).has_value();
+    };
+    X_VERIFY(refuse(100));
+    QTest::qWait(QuietMs);
+    const qint64 early = residentKiB(game_->process().processId());
+    for (int hundreds = 1; hundreds < 20; ++hundreds)
+        X_VERIFY(refuse(100));
+    QTest::qWait(QuietMs);
+    const qint64 late = residentKiB(game_->process().processId());
+    qInfo("resident memory after 100 refused clicks: %lld KiB, after 2000: %lld KiB", early, late);
+    QVERIFY(early > 0);
+    QVERIFY2(late - early < 1024, qPrintable(QStringLiteral("grew by %1 KiB").arg(late - early)));
+}
+
+QTEST_GUILESS_MAIN(DesktopTest)
+#include "tst_e2e_desktop.moc"
