@@ -11,7 +11,7 @@ PLAY_PACKAGES=(
 TEST_PACKAGES=(
   libbenchmark-dev libx11-dev clang-tidy
   xvfb xauth xdotool x11-utils openbox
-  dbus-daemon at-spi2-core python3-pyatspi weston
+  dbus-daemon at-spi2-core python3-minimal python3-pyatspi weston
   desktop-file-utils appstream dpkg-dev file
 )
 
@@ -30,6 +30,7 @@ declare -A PROGRAM_PACKAGE=(
   [openbox]=openbox
   [dbus-daemon]=dbus-daemon [dbus-run-session]=dbus-daemon
   [at-spi-bus-launcher]=at-spi2-core
+  [python3]=python3-minimal
   [weston]=weston
   [desktop-file-validate]=desktop-file-utils
   [appstreamcli]=appstream

@@ -34,9 +34,9 @@ for program in "${!PROGRAM_PACKAGE[@]}"; do
 done
 
 # The words of the scripts outside comments, the COMMAND lines of the CMake
-# files, and the one-word string literals of the Python tests and of the C++
-# that starts processes (but for test table labels), which is how they name
-# the programs they run.
+# files, and the one-word string literals of the Python tests and the
+# one-word QStringLiterals of the C++ that starts processes, which is how they
+# name the programs they run.
 # A word that follows a dot, a dash or a dollar sign is an extension, an
 # option or a variable.
 words() {
@@ -47,7 +47,7 @@ words() {
     find . -name CMakeLists.txt -not -path './build*' -print0 | xargs -0 grep -h 'COMMAND'
   } | grep -oP '(?<![\w.$-])[A-Za-z][\w+.-]*'
   {
-    grep -rlE --include='*.cpp' --include='*.h' 'QProcess|findExecutable|exec[lv]p' tests bench | xargs -r grep -hvE 'addColumn|newRow'
+    grep -rlE --include='*.cpp' --include='*.h' 'QProcess' tests bench | xargs -r grep -ohE 'QStringLiteral\("[^"]*"\)'
     find tests -name '*.py' -print0 | xargs -0 -r cat
   } | grep -oE "\"[/A-Za-z0-9+._-]+\"|'[/A-Za-z0-9+._-]+'" | tr -d "\"'" | sed 's|.*/||' | grep .
 }
