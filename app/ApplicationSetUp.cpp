@@ -1,4 +1,5 @@
 #include "app/ApplicationSetUp.h"
+#include "pictures/SizedIconEngine.h"
 
 #include <QApplication>
 #include <QFont>
@@ -16,5 +17,5 @@ void ApplicationSetUp::apply()
     QFont font = QApplication::font();
     font.setFamily(QStringLiteral("Liberation Sans"));
     QApplication::setFont(font);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/vennaro.png")));
+    QApplication::setWindowIcon(SizedIconEngine::icon(QStringLiteral(":/icon/hicolor"), QStringLiteral("vennaro")));
 }

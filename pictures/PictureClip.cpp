@@ -1,5 +1,6 @@
 #include "pictures/PictureClip.h"
 
+#include "pictures/FinePicture.h"
 #include "runtime/RuntimeError.h"
 
 #include <QImageReader>
@@ -31,7 +32,8 @@ void PictureClip::cut() const
     const QImage picture = reader.read().convertToFormat(QImage::Format_RGB32);
     if (picture.isNull())
         throw RuntimeError(QStringLiteral("Invalid picture: %1").arg(reader.errorString()));
+    const auto finePicture = std::make_shared<const FinePicture>(FinePicture::pathFor(picturePath_), picture.size());
     for (int cell = 0; cell < Grid::CellCount; ++cell)
         cells_[std::size_t(cell)] = std::make_shared<const CellPicture>(
-            picture.copy(cellRectangle(picture.size(), cell)), cell, title_);
+            picture.copy(cellRectangle(picture.size(), cell)), cell, title_, finePicture);
 }

@@ -13,6 +13,8 @@ using CellPictureRef = std::shared_ptr<const CellPicture>;
 // One picture set: a stored picture cut into the cells of the grid.
 // The picture is read and cut on the first request for a cell, and each cell
 // picture is made once, so every request for a cell returns the same picture.
+// A finer drawing of the set, if kept beside the picture, is read only when a
+// cell is first drawn from it.
 class PictureClip {
 public:
     PictureClip(QString picturePath, QString title);

@@ -1,6 +1,9 @@
 #include "pictures/PictureClip.h"
+#include "pictures/SizedIconEngine.h"
 #include "runtime/RuntimeError.h"
 
+#include <QDir>
+#include <QIcon>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -13,16 +16,46 @@ QRgb positionColor(int x, int y)
     return qRgb(x & 0xFF, y & 0xFF, (x >> 8) | ((y >> 8) << 4));
 }
 
-QString writePositionPicture(const QTemporaryDir &dir, int width, int height)
+void save(const QImage &image, const QString &path)
+{
+    if (!QDir().mkpath(QFileInfo(path).path()) || !image.save(path))
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+QImage positionPicture(int width, int height)
 {
     QImage picture(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
             picture.setPixel(x, y, positionColor(x, y));
+    return picture;
+}
+
+QString writePositionPicture(const QTemporaryDir &dir, int width, int height)
+{
     const QString path = dir.filePath(QStringLiteral("%1x%2.bmp").arg(width).arg(height));
-    if (!picture.save(path))
-        qFatal("cannot write %s", qPrintable(path));
+    save(positionPicture(width, height), path);
     return path;
+}
+
+double distance(const QImage &a, const QImage &b)
+{
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            for (int shift : {0, 8, 16})
+                sum += std::abs(int((a.pixel(x, y) >> shift) & 0xFF) - int((b.pixel(x, y) >> shift) & 0xFF));
+    return sum;
+}
+
+// An icon folder with a drawing of each side, coloured by side and shade.
+void writeIcons(const QTemporaryDir &dir, int shade)
+{
+    for (int side : {16, 32, 128}) {
+        QImage drawing(side, side, QImage::Format_ARGB32);
+        drawing.fill(qRgb(side, shade, 0));
+        save(drawing, dir.filePath(QStringLiteral("%1x%1/apps/game.png").arg(side)));
+    }
 }
 
 } // namespace
@@ -36,6 +69,9 @@ private Q_SLOTS:
     void identityOfCells();
     void badRequestsAreErrors();
     void storedPicturesGiveFullCells();
+    void unusableFinerDrawingGivesNone();
+    void iconDrawsFromTheNearestLargerFileWhenAsked_data();
+    void iconDrawsFromTheNearestLargerFileWhenAsked();
 
 private:
     QTemporaryDir dir_;
@@ -51,7 +87,9 @@ void PicturesTest::cellsAreCutRowByRow_data()
 void PicturesTest::cellsAreCutRowByRow()
 {
     QFETCH(int, height);
-    const PictureClip clip(writePositionPicture(dir_, 313, height), QString());
+    const QString path = writePositionPicture(dir_, 313, height);
+    save(positionPicture(2 * 313, 2 * height), path.chopped(4) + QStringLiteral("@2x.png"));
+    const PictureClip clip(path, QString());
     QSet<QPoint> shown;
     for (Integer cell = 0; cell < 16; ++cell) {
         const QImage image = clip.cellPicture(cell)->image();
@@ -63,6 +101,10 @@ void PicturesTest::cellsAreCutRowByRow()
                 QCOMPARE(image.pixel(x, y), positionColor(left + x, top + y));
                 shown.insert(QPoint(left + x, top + y));
             }
+        const QImage fine = clip.cellPicture(cell)->fineImage();
+        QCOMPARE(fine.size(), QSize(156, 184));
+        QCOMPARE(fine.pixel(0, 0), positionColor(2 * left, 2 * top));
+        QCOMPARE(fine.pixel(155, 183), positionColor(2 * left + 155, 2 * top + 183));
     }
     // The cells tile 312 x 368 exactly; the last column and the last row or two are in no cell.
     QCOMPARE(shown.size(), 312 * 368);
@@ -99,10 +141,60 @@ void PicturesTest::storedPicturesGiveFullCells()
 {
     for (int set = 0; set < 3; ++set) {
         const PictureClip clip(QStringLiteral(":/pictures/picture%1.bmp").arg(set), QString());
-        for (Integer cell = 0; cell < 16; ++cell)
+        for (Integer cell = 0; cell < 16; ++cell) {
             QCOMPARE(clip.cellPicture(cell)->image().size(), QSize(78, 92));
+            // The finer drawing shows the same cell: brought down to the
+            // picture's scale, it is nearest the cell of the same number.
+            const QImage fine = clip.cellPicture(cell)->fineImage();
+            QCOMPARE(fine.size(), QSize(156, 184));
+            const QImage reduced = fine.scaled(78, 92, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            QList<double> distances;
+            for (Integer other = 0; other < 16; ++other)
+                distances << distance(reduced, clip.cellPicture(other)->image());
+            QCOMPARE(std::min_element(distances.begin(), distances.end()) - distances.begin(), cell);
+        }
     }
 }
 
-QTEST_GUILESS_MAIN(PicturesTest)
+void PicturesTest::unusableFinerDrawingGivesNone()
+{
+    const QTemporaryDir dir;
+    const QString path = writePositionPicture(dir, 313, 369);
+    save(QImage(626, 737, QImage::Format_RGB32), dir.filePath(QStringLiteral("313x369@2x.png")));
+    const PictureClip clip(path, QString());
+    const QRegularExpression warning(QStringLiteral("313x369@2x.png"));
+    QTest::ignoreMessage(QtWarningMsg, warning);
+    QTest::failOnWarning(warning);
+    QVERIFY(clip.cellPicture(5)->fineImage().isNull());
+    // Tried once, not again on every paint.
+    QVERIFY(clip.cellPicture(6)->fineImage().isNull());
+}
+
+void PicturesTest::iconDrawsFromTheNearestLargerFileWhenAsked_data()
+{
+    QTest::addColumn<QSize>("asked");
+    QTest::addColumn<int>("file");
+    QTest::addColumn<QSize>("given");
+    QTest::newRow("a file's size") << QSize(32, 32) << 32 << QSize(32, 32);
+    QTest::newRow("between sizes") << QSize(20, 20) << 32 << QSize(20, 20);
+    QTest::newRow("above the largest") << QSize(256, 256) << 128 << QSize(128, 128);
+}
+
+void PicturesTest::iconDrawsFromTheNearestLargerFileWhenAsked()
+{
+    QFETCH(QSize, asked);
+    QFETCH(int, file);
+    QFETCH(QSize, given);
+    const QTemporaryDir dir;
+    writeIcons(dir, 255);
+    const QIcon icon = SizedIconEngine::icon(dir.path(), QStringLiteral("game"));
+    // Drawn again once the icon is made: only a file asked for is read.
+    writeIcons(dir, 0);
+    QCOMPARE(icon.availableSizes(), (QList<QSize>{QSize(16, 16), QSize(32, 32), QSize(128, 128)}));
+    const QImage drawn = icon.pixmap(asked).toImage();
+    QCOMPARE(drawn.size(), given);
+    QCOMPARE(drawn.pixel(given.width() / 2, given.height() / 2), qRgb(file, 0, 0));
+}
+
+QTEST_MAIN(PicturesTest)
 #include "tst_pictures.moc"
