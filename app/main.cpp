@@ -6,41 +6,72 @@
 #include "ui/frmMain.h"
 
 #include <QApplication>
+#include <QList>
+#include <QStringList>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
+#include <utility>
 
 namespace {
 
-// Without a display Qt would abort with a message of its own; say plainly
-// what is wrong and how to play anyway.
-bool displayAvailable()
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+
+QList<HeldMessage> heldMessages;
+
+// Qt gives up on a display it cannot open with a fatal message about
+// reinstalling the program, and an abort. Say instead which display could not
+// be reached, and end with status 1; no part of Qt is in a state to be torn down.
+void holdMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
-    const auto set = [](const char *name) {
-        const char *value = std::getenv(name);
-        return value && *value;
-    };
-    if (set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM"))
-        return true;
-    std::fputs("vennaro: there is no display to show the game's window on (DISPLAY is not set).\n"
-               "Start it from a desktop session, or in a virtual display: xvfb-run vennaro\n",
-               stderr);
-    return false;
+    if (type != QtFatalMsg) {
+        heldMessages.append({type, QByteArray(context.category), text});
+        return;
+    }
+    QStringList settings;
+    for (const char *variable : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DISPLAY"}) {
+        if (const QString value = qEnvironmentVariable(variable); !value.isEmpty())
+            settings << QStringLiteral("%1=%2").arg(QLatin1String(variable), value);
+    }
+    std::fprintf(stderr,
+                 "vennaro: cannot open a display to show the game's window on (%s).\n"
+                 "Start it from a desktop session, or in a virtual display: xvfb-run vennaro\n",
+                 settings.isEmpty() ? "DISPLAY is not set" : qPrintable(settings.join(QStringLiteral(", "))));
+    std::_Exit(1);
+}
+
+// Connects to the display: a Wayland compositor when one is reachable and Qt's
+// plugin for it is installed, the X server otherwise. What Qt says on the way
+// comes out only once a display is open.
+std::unique_ptr<QApplication> openDisplay(int &argc, char **argv)
+{
+    const QtMessageHandler previous = qInstallMessageHandler(holdMessage);
+    auto application = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(previous);
+    for (const HeldMessage &message : std::as_const(heldMessages))
+        previous(message.type,
+                 QMessageLogContext(nullptr, 0, nullptr, message.category.isNull() ? nullptr : message.category.constData()),
+                 message.text);
+    heldMessages.clear();
+    return application;
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (!displayAvailable())
-        return 1;
-    QApplication application(argc, argv);
+    const std::unique_ptr<QApplication> application = openDisplay(argc, argv);
     ApplicationSetUp::apply();
 
-    QtMessageBox messageBox;
+    frmMain form;
+    QtMessageBox messageBox(&form);
     ClockRandomGenerator random;
     QtProgramEnd programEnd;
 
-    frmMain form;
     FormEvents events(form, messageBox, random, programEnd);
     events.Form_Load();
     form.showCentred();

@@ -1,6 +1,8 @@
 #pragma once
 
-// Ends the program: the window closes at once and no further procedure runs.
+// Ends the program at once, whatever is running: before the event loop, in it,
+// or under an open message box. The window goes and nothing further runs, not
+// even the rest of the caller.
 class ProgramEnd {
 public:
     virtual ~ProgramEnd() = default;

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QPushButton>
 
 namespace {
 
@@ -19,19 +18,50 @@ QMessageBox::Icon iconOf(int style)
 
 } // namespace
 
+QtMessageBox::QtMessageBox(QWidget *window)
+    : window_(window)
+{
+}
+
+QtMessageBox::~QtMessageBox()
+{
+    delete okBox_;
+    delete yesNoBox_;
+}
+
 int QtMessageBox::show(const QString &prompt, int style, const QString &title)
 {
-    QMessageBox box(iconOf(style), title.isEmpty() ? QApplication::applicationName() : title,
-                    prompt, QMessageBox::NoButton, QApplication::activeWindow());
-    box.setWindowModality(Qt::ApplicationModal);
-    if ((style & 0x0F) == YesNo) {
-        box.setDefaultButton(box.addButton(QMessageBox::Yes));
-        box.setEscapeButton(box.addButton(QMessageBox::No));
-    } else {
-        box.setDefaultButton(box.addButton(QMessageBox::Ok));
+    QMessageBox &box = boxFor(style);
+    // Setting even the same icon again would load it anew.
+    if (box.icon() != iconOf(style))
+        box.setIcon(iconOf(style));
+    box.setWindowTitle(title.isEmpty() ? QApplication::applicationName() : title);
+    box.setText(prompt);
+    // exec() gives the button that ended the question, also when Escape or a
+    // close request ended it.
+    switch (box.exec()) {
+    case QMessageBox::Yes: return Yes;
+    case QMessageBox::No: return No;
+    default: return Ok;
     }
-    box.exec();
-    return box.clickedButton() == box.button(QMessageBox::Yes) ? Yes
-         : box.clickedButton() == box.button(QMessageBox::No)  ? No
-                                                                : Ok;
+}
+
+QMessageBox &QtMessageBox::boxFor(int style)
+{
+    const bool yesNo = (style & 0x0F) == YesNo;
+    QPointer<QMessageBox> &box = yesNo ? yesNoBox_ : okBox_;
+    if (!box) {
+        box = new QMessageBox(window_);
+        box->setWindowModality(Qt::ApplicationModal);
+        if (yesNo) {
+            box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box->setDefaultButton(QMessageBox::Yes);
+            box->setEscapeButton(QMessageBox::No);
+        } else {
+            box->setStandardButtons(QMessageBox::Ok);
+            box->setDefaultButton(QMessageBox::Ok);
+            box->setEscapeButton(QMessageBox::Ok);
+        }
+    }
+    return *box;
 }

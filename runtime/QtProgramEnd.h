@@ -4,5 +4,5 @@
 
 class QtProgramEnd : public ProgramEnd {
 public:
-    void end(int exitStatus) override;
+    [[noreturn]] void end(int exitStatus) override;
 };
