@@ -37,6 +37,9 @@ void FormEvents::wire()
                      [this] { trap_.run([this] { starting_.cmdStart_Click(); }); });
     QObject::connect(&form_.cmdExit(), &QPushButton::clicked, &form_,
                      [this] { trap_.run([this] { quitting_.cmdExit_Click(); }); });
+    // Closing the window from outside asks the Exit button's question.
+    QObject::connect(&form_, &frmMain::closeRequested, &form_,
+                     [this] { trap_.run([this] { quitting_.cmdExit_Click(); }); });
     for (Integer index = 0; index < frmMain::TileCount; ++index) {
         QObject::connect(&form_.Picture1(index), &TileBox::clicked, &form_, [this](int clicked) {
             trap_.run([this, clicked] { moving_.Picture1_Click(Integer(clicked)); });

@@ -29,19 +29,33 @@ public:
     std::uint32_t BackColor() const { return backColor_; }
     void setBackColor(std::uint32_t colorValue);
 
+    // What a mouse click on the box does; Space and screen readers use it.
+    Q_INVOKABLE void click();
+
 Q_SIGNALS:
     void clicked(int index);
+    // An arrow key asks for the focus to go to the box beside this one.
+    void neighbourWanted(int index);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
 
 private:
+    void paintPicture(QPainter &painter) const;
+    void paintFocusMark(QPainter &painter) const;
+    int neighbour(int arrowKey) const;
+    void markFocus(bool marked);
+
     Integer index_;
     float left_ = 0;
     float top_ = 0;
     CellPictureRef picture_;
     std::uint32_t backColor_;
     bool pressed_ = false;
+    bool focusMarked_ = false;
 };

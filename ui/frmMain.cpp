@@ -2,17 +2,24 @@
 
 #include "runtime/RuntimeError.h"
 #include "ui/ColorValue.h"
+#include "ui/ComboBox.h"
 #include "ui/CommandButton.h"
+#include "ui/CounterBox.h"
+#include "ui/FormAccessibility.h"
 #include "ui/Layout.h"
 #include "ui/TileBox.h"
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCursor>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QScreen>
+#include <QWindow>
 
 
 namespace {
@@ -65,6 +72,7 @@ frmMain::frmMain(QWidget *parent)
                     PictureClip(QStringLiteral(":/pictures/picture1.bmp"), QStringLiteral("Stained Glass")),
                     PictureClip(QStringLiteral(":/pictures/picture2.bmp"), QStringLiteral("Fractal Reef"))}
 {
+    FormAccessibility::installFactory();
     setFixedSize(Layout::windowSize());
     setAutoFillBackground(true);
     setColors(this, QPalette::Window, 0x00000000);
@@ -76,7 +84,7 @@ frmMain::frmMain(QWidget *parent)
 
     createFrame();
 
-    Combo1_ = new QComboBox(client_);
+    Combo1_ = new ComboBox(client_);
     place(Combo1_, Layout::Combo1);
     Combo1_->setFont(boldFont(12));
     Combo1_->setEditable(true);
@@ -98,6 +106,7 @@ frmMain::frmMain(QWidget *parent)
     setColors(Label1_, QPalette::WindowText, ColorValue::Navy);
 
     setTabOrder();
+    FormAccessibility::describe(*this);
     // Text2 is hidden and the tile boxes wait for the first deal.
     Combo1_->setFocus();
 }
@@ -110,9 +119,8 @@ void frmMain::createFrame()
     Frame2_->setAutoFillBackground(true);
     setColors(Frame2_, QPalette::Window, ColorValue::LightPeach);
 
-    Text1_ = new QLineEdit(QStringLiteral("0"), Frame2_);
+    Text1_ = new CounterBox(QStringLiteral("0"), boldFont(24), Frame2_);
     place(Text1_, Layout::Text1);
-    Text1_->setFont(boldFont(24));
     Text1_->setAlignment(Qt::AlignCenter);
     // The counter is the program's to write: typed text would break the next move.
     Text1_->setReadOnly(true);
@@ -136,6 +144,8 @@ void frmMain::createTileBoxes()
         auto *box = new TileBox(index, client_);
         box->place(Layout::tile(index));
         box->setEnabled(false);
+        connect(box, &TileBox::neighbourWanted, this,
+                [this](int neighbour) { Picture1_[std::size_t(neighbour)]->setFocus(Qt::OtherFocusReason); });
         Picture1_[std::size_t(index)] = box;
     }
 }
@@ -170,6 +180,33 @@ void frmMain::showCentred()
     QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
     if (!screen)
         screen = QGuiApplication::primaryScreen();
-    move(screen->geometry().center() - rect().center());
+    // Where the window is larger than the free part, its top-left corner
+    // stays on screen.
+    const QRect available = screen->availableGeometry();
+    QRect centred = rect();
+    centred.moveCenter(available.center());
+    move(qMax(centred.left(), available.left()), qMax(centred.top(), available.top()));
     show();
+}
+
+// The program never closes its own window (its end takes it away), so a close
+// is always a request from outside. One question at a time: while a message
+// box is open, the request is dropped. X11 holds such requests back by itself;
+// Wayland's close still arrives.
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    if (!QApplication::activeModalWidget())
+        Q_EMIT closeRequested();
+}
+
+// With no title bar, the window moves by its background: the client area,
+// the frame and the labels. Presses on a disabled control reach the window
+// too, and are no drag.
+void frmMain::mousePressEvent(QMouseEvent *event)
+{
+    const QWidget *pressed = childAt(event->position().toPoint());
+    const bool background = !pressed || pressed == client_ || pressed == Frame2_ || pressed == Label1_ || pressed == Label2_;
+    if (event->button() == Qt::LeftButton && background)
+        windowHandle()->startSystemMove();
 }

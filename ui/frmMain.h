@@ -41,7 +41,17 @@ public:
     QFrame &Frame2() const { return *Frame2_; }
     QWidget &clientArea() const { return *client_; }
 
+    // Centred in the part of the screen that panels leave free.
     void showCentred();
+
+Q_SIGNALS:
+    // Something outside asked to close the window: the window manager, a task
+    // bar, Alt+F4. The window stays open; whether to end is not its to decide.
+    void closeRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
 
 private:
     void createFrame();

@@ -58,13 +58,13 @@ QString VirtualDisplay::lastError() const
     return lastError_;
 }
 
-std::optional<QByteArray> VirtualDisplay::run(const QString &tool, const QStringList &arguments) const
+std::optional<QByteArray> VirtualDisplay::run(const QString &tool, const QStringList &arguments, int timeoutMs) const
 {
     QProcess process;
     process.setProcessEnvironment(environment());
     process.start(tool, arguments);
     const QString command = tool + QLatin1Char(' ') + arguments.join(QLatin1Char(' '));
-    if (!process.waitForFinished(WaitMs)) {
+    if (!process.waitForFinished(timeoutMs)) {
         lastError_ = command + QStringLiteral(": ") + process.errorString();
         process.kill();
         process.waitForFinished();

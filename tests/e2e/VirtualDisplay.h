@@ -34,8 +34,8 @@ public:
     QString lastError() const;
 
     // Runs an X tool against this display; its standard output, or nothing
-    // when it could not run or did not exit with 0.
-    std::optional<QByteArray> run(const QString &tool, const QStringList &arguments) const;
+    // when it could not run or did not exit with 0 within timeoutMs.
+    std::optional<QByteArray> run(const QString &tool, const QStringList &arguments, int timeoutMs = WaitMs) const;
 
     QImage screenshot() const;
     // Screenshots until ready accepts one or time is up; the last one taken.

@@ -1,0 +1,220 @@
+#include "FormFixture.h"
+#include "pictures/Grid.h"
+#include "ui/CommandButton.h"
+#include "ui/TileBox.h"
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <numeric>
+
+namespace {
+
+QAccessibleInterface *accessible(QObject *object)
+{
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+// Every object a screen reader reaches from the interface, walking down.
+QObjectList reachableFrom(QAccessibleInterface *root)
+{
+    QObjectList reached{root->object()};
+    for (int i = 0; i < root->childCount(); ++i)
+        reached += reachableFrom(root->child(i));
+    return reached;
+}
+
+QWidget *control(frmMain &form, const QString &name)
+{
+    if (name.startsWith(QLatin1String("tile ")))
+        return &form.Picture1(Integer(name.mid(5).toInt()));
+    const QHash<QString, QWidget *> controls{
+        {"window", &form}, {"Label1", &form.Label1()}, {"Combo1", &form.Combo1()},
+        {"cmdStart", &form.cmdStart()}, {"cmdSolve", &form.cmdSolve()}, {"cmdExit", &form.cmdExit()},
+        {"Text1", &form.Text1()}, {"Label2", &form.Label2()}};
+    return controls.value(name);
+}
+
+QString description(frmMain &form, int box)
+{
+    return accessible(&form.Picture1(Integer(box)))->text(QAccessible::Description);
+}
+
+void arrangeInOrder(FormFixture &fixture)
+{
+    std::array<int, Grid::CellCount> board{};
+    std::iota(board.begin(), board.end(), 0);
+    fixture.arrange(board);
+}
+
+} // namespace
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void controlsHaveRolesAndNames_data();
+    void controlsHaveRolesAndNames();
+    void hiddenTextBoxIsLeftOut();
+    void tilesDescribeTheirPiece_data();
+    void tilesDescribeTheirPiece();
+    void aMoveIsReflected();
+    void listShowsTheChoiceAsItsValue();
+    void tilesAreDisabledUntilTheFirstDeal();
+    void pressActionIsAClick_data();
+    void pressActionIsAClick();
+};
+
+void AccessibilityTest::controlsHaveRolesAndNames_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("window") << "window" << int(QAccessible::Window) << "Vennaro";
+    QTest::newRow("title") << "Label1" << int(QAccessible::StaticText) << "Vennaro";
+    QTest::newRow("list") << "Combo1" << int(QAccessible::ComboBox) << "Picture";
+    QTest::newRow("Start") << "cmdStart" << int(QAccessible::Button) << "Start";
+    QTest::newRow("Solve") << "cmdSolve" << int(QAccessible::Button) << "Solve";
+    QTest::newRow("Exit") << "cmdExit" << int(QAccessible::Button) << "Exit";
+    QTest::newRow("counter") << "Text1" << int(QAccessible::EditableText) << "Number of Moves";
+    QTest::newRow("counter's label") << "Label2" << int(QAccessible::StaticText) << "Number of Moves";
+    QTest::newRow("first tile") << "tile 0" << int(QAccessible::Button) << "Row 1, column 1";
+    QTest::newRow("tile in row 2") << "tile 6" << int(QAccessible::Button) << "Row 2, column 3";
+    QTest::newRow("tile at a row's end") << "tile 11" << int(QAccessible::Button) << "Row 3, column 4";
+    QTest::newRow("tile in the last row") << "tile 13" << int(QAccessible::Button) << "Row 4, column 2";
+}
+
+void AccessibilityTest::controlsHaveRolesAndNames()
+{
+    QFETCH(QString, control);
+    QFETCH(int, role);
+    QFETCH(QString, name);
+    FormFixture fixture;
+    QWidget *widget = ::control(fixture.form, control);
+    QAccessibleInterface *interface = accessible(widget);
+    QVERIFY(interface);
+    QCOMPARE(int(interface->role()), role);
+    QCOMPARE(interface->text(QAccessible::Name), name);
+    QVERIFY(reachableFrom(accessible(&fixture.form)).contains(widget));
+    QVERIFY(fixture.form.windowTitle().isEmpty());
+}
+
+void AccessibilityTest::hiddenTextBoxIsLeftOut()
+{
+    FormFixture fixture;
+    QAccessibleInterface *client = accessible(&fixture.form.clientArea());
+    QVERIFY(!reachableFrom(accessible(&fixture.form)).contains(&fixture.form.Text2()));
+    int shown = 0;
+    for (QWidget *child : fixture.form.clientArea().findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        shown += child->isVisible();
+    QCOMPARE(client->childCount(), shown);
+    for (int i = 0; i < client->childCount(); ++i) {
+        QCOMPARE(client->indexOfChild(client->child(i)), i);
+        QCOMPARE(client->child(i)->parent(), client);
+    }
+}
+
+void AccessibilityTest::tilesDescribeTheirPiece_data()
+{
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<int>("box");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("before a picture") << -1 << 0 << "empty";
+    QTest::newRow("first piece") << 1 << 0 << "shows the piece from row 1, column 1 of Stained Glass";
+    QTest::newRow("start of a row") << 1 << 12 << "shows the piece from row 4, column 1 of Stained Glass";
+    QTest::newRow("other picture") << 2 << 6 << "shows the piece from row 2, column 3 of Fractal Reef";
+    QTest::newRow("end of a row") << 0 << 7 << "shows the piece from row 2, column 4 of Mountain Lake";
+    QTest::newRow("hole piece") << 0 << 15 << "shows the hole piece";
+}
+
+void AccessibilityTest::tilesDescribeTheirPiece()
+{
+    QFETCH(int, entry);
+    QFETCH(int, box);
+    QFETCH(QString, description);
+    FormFixture fixture;
+    if (entry >= 0)
+        fixture.choose(entry);
+    QCOMPARE(::description(fixture.form, box), description);
+}
+
+// Both boxes and the counter tell of a move; the counter stays read-only
+// text, labelled by the label above it.
+void AccessibilityTest::aMoveIsReflected()
+{
+    FormFixture fixture;
+    fixture.choose(1);
+    fixture.start();
+    arrangeInOrder(fixture);
+    fixture.clickTile(11);
+    QCOMPARE(description(fixture.form, 11), QStringLiteral("shows the hole piece"));
+    QCOMPARE(description(fixture.form, 15), QStringLiteral("shows the piece from row 3, column 4 of Stained Glass"));
+    QAccessibleInterface *counter = accessible(&fixture.form.Text1());
+    QCOMPARE(counter->text(QAccessible::Value), QStringLiteral("1"));
+    QAccessibleTextInterface *text = counter->textInterface();
+    QVERIFY(text);
+    QCOMPARE(text->text(0, text->characterCount()), QStringLiteral("1"));
+    QVERIFY(counter->state().readOnly);
+    QVERIFY(!counter->state().editable);
+    const auto labels = counter->relations(QAccessible::Label);
+    QCOMPARE(labels.size(), 1);
+    QCOMPARE(labels[0].first->object(), &fixture.form.Label2());
+}
+
+void AccessibilityTest::listShowsTheChoiceAsItsValue()
+{
+    FormFixture fixture;
+    fixture.choose(2);
+    QAccessibleInterface *list = accessible(&fixture.form.Combo1());
+    QCOMPARE(list->text(QAccessible::Value), QStringLiteral("Fractal Reef"));
+    // The entries, in the list that drops down.
+    QAccessibleInterface *entries = list->child(0);
+    QCOMPARE(entries->parent(), list);
+    QCOMPARE(list->indexOfChild(entries), 0);
+    QCOMPARE(entries->childCount(), fixture.form.Combo1().count());
+}
+
+void AccessibilityTest::tilesAreDisabledUntilTheFirstDeal()
+{
+    FormFixture fixture;
+    fixture.choose(0);
+    for (bool dealt : {false, true}) {
+        if (dealt)
+            fixture.start();
+        for (Integer box = 0; box < Grid::CellCount; ++box) {
+            QAccessibleInterface *tile = accessible(&fixture.form.Picture1(box));
+            QCOMPARE(tile->state().disabled, !dealt);
+            QCOMPARE(tile->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()), dealt);
+        }
+    }
+}
+
+void AccessibilityTest::pressActionIsAClick_data()
+{
+    QTest::addColumn<int>("box");
+    QTest::addColumn<QString>("counter");
+    QTest::addColumn<int>("messages");
+    QTest::newRow("beside the hole") << 14 << "1" << 0;
+    QTest::newRow("far from it") << 0 << "0" << 1;
+}
+
+void AccessibilityTest::pressActionIsAClick()
+{
+    QFETCH(int, box);
+    QFETCH(QString, counter);
+    QFETCH(int, messages);
+    FormFixture fixture;
+    fixture.choose(0);
+    fixture.start();
+    arrangeInOrder(fixture);
+    accessible(&fixture.form.Picture1(Integer(box)))->actionInterface()->doAction(
+        QAccessibleActionInterface::pressAction());
+    QTRY_COMPARE(fixture.counter(), counter);
+    QTRY_COMPARE(fixture.messageBox.shown.size(), messages);
+    QCOMPARE(fixture.hole() == box, messages == 0);
+}
+
+QTEST_MAIN(AccessibilityTest)
+#include "tst_accessibility.moc"

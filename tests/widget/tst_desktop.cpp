@@ -1,0 +1,213 @@
+#include "FormFixture.h"
+#include "runtime/QtMessageBox.h"
+#include "runtime/QtProgramEnd.h"
+#include "ui/CommandButton.h"
+#include "ui/TileBox.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProcess>
+#include <QStyle>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+#include <numeric>
+
+class DesktopTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void closeRequestAsksAsExitDoes_data();
+    void closeRequestAsksAsExitDoes();
+    void closeRequestUnderAnOpenBoxAsksNothing();
+    void wheelChoosesOnlyWithFocus_data();
+    void wheelChoosesOnlyWithFocus();
+    void doubleClickIsOneClick_data();
+    void doubleClickIsOneClick();
+    void counterShowsEveryDigit_data();
+    void counterShowsEveryDigit();
+    void programEndsAtOnce_data();
+    void programEndsAtOnce();
+};
+
+void DesktopTest::closeRequestAsksAsExitDoes_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QList<int>>("statuses");
+    QTest::newRow("No plays on") << int(MessageBox::No) << QList<int>{};
+    QTest::newRow("Yes ends") << int(MessageBox::Yes) << QList<int>{0};
+}
+
+void DesktopTest::closeRequestAsksAsExitDoes()
+{
+    QFETCH(int, answer);
+    QFETCH(QList<int>, statuses);
+    FormFixture fixture;
+    fixture.choose(0);
+    fixture.start();
+    fixture.clickBesideHole();
+    const auto board = fixture.board();
+    QWidget *focus = QApplication::focusWidget();
+
+    fixture.messageBox.answers = {answer};
+    QVERIFY(!fixture.form.windowHandle()->close());
+    QCOMPARE(fixture.programEnd.statuses, statuses);
+    QVERIFY(fixture.form.isVisible() && fixture.form.cmdSolve().isEnabled());
+    QCOMPARE(fixture.board(), board);
+    QCOMPARE(fixture.counter(), QStringLiteral("1"));
+    QCOMPARE(QApplication::focusWidget(), focus);
+
+    QTest::mouseClick(&fixture.form.cmdExit(), Qt::LeftButton);
+    const auto &asked = fixture.messageBox.shown;
+    QCOMPARE(asked.size(), 2);
+    QCOMPARE(QStringList({asked[0].prompt, asked[0].title, QString::number(asked[0].style)}),
+             QStringList({asked[1].prompt, asked[1].title, QString::number(asked[1].style)}));
+}
+
+// With the real boxes open, a close request for the window asks nothing; one
+// for the box answers as Escape does.
+void DesktopTest::closeRequestUnderAnOpenBoxAsksNothing()
+{
+    FormFixture fixture;
+    QtMessageBox boxes(&fixture.form);
+    const std::pair<int, int> styleAndAnswer[] = {{MessageBox::OkOnly, MessageBox::Ok},
+                                                   {MessageBox::YesNo + MessageBox::Question, MessageBox::No}};
+    for (const auto &[style, answer] : styleAndAnswer) {
+        QTimer::singleShot(0, &fixture.form, [&fixture] {
+            fixture.form.windowHandle()->close();
+            QApplication::activeModalWidget()->close();
+        });
+        QCOMPARE(boxes.show(QStringLiteral("Cannot move !!!"), style), answer);
+        QVERIFY(fixture.messageBox.shown.isEmpty());
+    }
+    fixture.form.windowHandle()->close();
+    QCOMPARE(fixture.messageBox.shown.size(), 1);
+}
+
+void DesktopTest::wheelChoosesOnlyWithFocus_data()
+{
+    QTest::addColumn<bool>("focused");
+    QTest::addColumn<QList<int>>("notches");
+    QTest::addColumn<int>("entry");
+    QTest::newRow("no focus") << false << QList<int>{-120, -120} << -1;
+    QTest::newRow("focus, three down, one up") << true << QList<int>{-120, -120, -120, 120} << 1;
+}
+
+void DesktopTest::wheelChoosesOnlyWithFocus()
+{
+    QFETCH(bool, focused);
+    QFETCH(QList<int>, notches);
+    QFETCH(int, entry);
+    FormFixture fixture;
+    QApplication::setActiveWindow(&fixture.form);
+    QVERIFY(QTest::qWaitForWindowActive(&fixture.form));
+    QComboBox &combo = fixture.form.Combo1();
+    (focused ? static_cast<QWidget &>(combo) : fixture.form.cmdExit()).setFocus();
+    QStringList choices;
+    connect(&fixture.form.Text2(), &QLineEdit::textChanged, &combo, [&choices](const QString &text) { choices << text; });
+
+    for (int angle : notches) {
+        QWheelEvent notch(QPointF(5, 5), combo.mapToGlobal(QPointF(5, 5)), {}, {0, angle}, Qt::NoButton, {},
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&combo, &notch);
+    }
+    // Each notch that moves is one choice, as an arrow key's.
+    QCOMPARE(choices, focused ? QStringList({"0", "1", "2", "1"}) : QStringList());
+    QCOMPARE(combo.currentIndex(), entry);
+    QCOMPARE(fixture.form.cmdStart().isEnabled(), focused);
+}
+
+void DesktopTest::doubleClickIsOneClick_data()
+{
+    QTest::addColumn<int>("box");
+    QTest::addColumn<QString>("counter");
+    QTest::addColumn<int>("refusals");
+    QTest::newRow("beside the hole") << 14 << QStringLiteral("1") << 0;
+    QTest::newRow("away from the hole") << 0 << QStringLiteral("0") << 1;
+}
+
+void DesktopTest::doubleClickIsOneClick()
+{
+    QFETCH(int, box);
+    QFETCH(QString, counter);
+    QFETCH(int, refusals);
+    FormFixture fixture;
+    fixture.choose(0);
+    fixture.start();
+    std::array<int, 16> board{};
+    std::iota(board.begin(), board.end(), 0);
+    fixture.arrange(board);
+
+    const TileBox &tile = fixture.form.Picture1(Integer(box));
+    QTest::mouseDClick(fixture.form.windowHandle(), Qt::LeftButton, {}, tile.mapTo(&fixture.form, tile.rect().center()));
+    QCOMPARE(fixture.counter(), counter);
+    QCOMPARE(fixture.hole(), refusals ? 15 : box);
+    QCOMPARE(fixture.messageBox.shown.size(), refusals);
+}
+
+void DesktopTest::counterShowsEveryDigit_data()
+{
+    QTest::addColumn<QString>("count");
+    QTest::newRow("10000") << QStringLiteral("10000");
+    QTest::newRow("999999") << QStringLiteral("999999");
+    QTest::newRow("1000000") << QStringLiteral("1000000");
+}
+
+// The digits fit inside the frame and the two pixels a line edit keeps clear
+// on either side, at the largest size that fits.
+void DesktopTest::counterShowsEveryDigit()
+{
+    QFETCH(QString, count);
+    FormFixture fixture;
+    QLineEdit &field = fixture.form.Text1();
+    const int fullSize = field.font().pixelSize();
+    const int room = field.contentsRect().width() - 2 * (field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 2);
+
+    field.setText(count);
+    QFont font = field.font();
+    QVERIFY(QFontMetrics(font).horizontalAdvance(count) <= room);
+    font.setPixelSize(font.pixelSize() + 1);
+    QVERIFY(QFontMetrics(font).horizontalAdvance(count) > room);
+    field.setText(QStringLiteral("0"));
+    QCOMPARE(field.font().pixelSize(), fullSize);
+}
+
+void DesktopTest::programEndsAtOnce_data()
+{
+    QTest::addColumn<int>("state");
+    QTest::newRow("before the event loop") << 0;
+    QTest::newRow("in the event loop") << 1;
+    QTest::newRow("under a message box") << 2;
+}
+
+// Each case runs in a copy of this test, which must end with the status given
+// and never get back to its caller.
+void DesktopTest::programEndsAtOnce()
+{
+    QFETCH(int, state);
+    if (!qEnvironmentVariableIsSet("TST_DESKTOP_END_CHILD")) {
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("TST_DESKTOP_END_CHILD"), QStringLiteral("1"));
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("programEndsAtOnce:") + QTest::currentDataTag()});
+        QVERIFY(child.waitForFinished(60000));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), 3);
+        return;
+    }
+    FormFixture fixture;
+    QtMessageBox boxes(&fixture.form);
+    QtProgramEnd programEnd;
+    QTimer::singleShot(0, &fixture.form, [&programEnd] { programEnd.end(3); });
+    if (state == 0)
+        programEnd.end(3);
+    else if (state == 1)
+        QApplication::exec();
+    else
+        boxes.show(QStringLiteral("Cannot move !!!"), MessageBox::OkOnly);
+    QFAIL("the program went on after its end");
+}
+
+QTEST_MAIN(DesktopTest)
+#include "tst_desktop.moc"

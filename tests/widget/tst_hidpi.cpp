@@ -1,0 +1,111 @@
+// Runs at the scale QT_SCALE_FACTOR gives; CTest runs it at 1, 1.5 and 2.
+#include "FormFixture.h"
+#include "ui/TileBox.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// The lengths of the black runs met walking count pixels from `from` by `step`.
+QList<int> blackRuns(const QImage &image, QPoint from, QPoint step, int count)
+{
+    QList<int> runs{0};
+    for (QPoint at = from; count-- > 0; at += step) {
+        if ((image.pixel(at) & 0xFFFFFF) == 0)
+            ++runs.last();
+        else if (runs.last() > 0)
+            runs.append(0);
+    }
+    runs.removeAll(0);
+    return runs;
+}
+
+void fillPicture(QSize size, QColor color, const QString &path)
+{
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(color);
+    if (!picture.save(path))
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+} // namespace
+
+class HiDpiTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void bordersAreEqualAndBoxesMeetWithoutSeams();
+    void boxAtScaleTwoShowsTheFineCellPixelForPixel();
+    void finerDrawingIsReadAndShownOnlyAboveScaleOne();
+};
+
+void HiDpiTest::bordersAreEqualAndBoxesMeetWithoutSeams()
+{
+    FormFixture fixture;
+    const QImage window = fixture.form.grab().toImage();
+    const qreal ratio = window.devicePixelRatio();
+    const auto onWindow = [&](Integer box, QPoint point) {
+        return QPointF(fixture.form.Picture1(box).mapTo(&fixture.form, point)) * ratio;
+    };
+    const QRect box = fixture.form.Picture1(0).rect();
+    // From a little before the grid to a little beyond it, through the middle
+    // of each row and each column of boxes; a seam would split a run in two.
+    const QPointF margin(4 * ratio, 4 * ratio);
+    const QPointF span = onWindow(15, box.bottomRight()) - onWindow(0, box.topLeft()) + 2 * margin;
+    QList<QList<int>> lines;
+    for (int i = 0; i < 4; ++i) {
+        const QPointF across(onWindow(0, box.topLeft()).x() - margin.x(), onWindow(4 * i, box.center()).y());
+        const QPointF down(onWindow(i, box.center()).x(), onWindow(0, box.topLeft()).y() - margin.y());
+        lines << blackRuns(window, across.toPoint(), QPoint(1, 0), qRound(span.x()))
+              << blackRuns(window, down.toPoint(), QPoint(0, 1), qRound(span.y()));
+    }
+    QCOMPARE(lines[0].size(), 5);
+    const int border = lines[0][0];
+    QVERIFY2(qAbs(border - ratio) < 1, qPrintable(QString::number(border)));
+    // A box's own border at the grid's edges, two boxes' between them.
+    const QList<int> expected{border, 2 * border, 2 * border, 2 * border, border};
+    for (const QList<int> &line : lines)
+        QCOMPARE(line, expected);
+}
+
+void HiDpiTest::boxAtScaleTwoShowsTheFineCellPixelForPixel()
+{
+    FormFixture fixture;
+    if (fixture.form.devicePixelRatio() != 2)
+        QSKIP("pixel for pixel only at the finer drawings' own scale");
+    fixture.choose(1);
+    for (Integer box : {0, 6, 15}) {
+        TileBox &tile = fixture.form.Picture1(box);
+        const QImage shown = tile.grab().toImage();
+        const QImage fine = tile.Picture()->fineImage();
+        QCOMPARE(fine.size(), shown.size());
+        for (int y = 0; y < fine.height() - 4; ++y)
+            for (int x = 0; x < fine.width() - 4; ++x)
+                QCOMPARE(shown.pixel(2 + x, 2 + y), fine.pixel(x, y));
+    }
+}
+
+void HiDpiTest::finerDrawingIsReadAndShownOnlyAboveScaleOne()
+{
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("set.bmp"));
+    const QString finePath = dir.filePath(QStringLiteral("set@2x.png"));
+    fillPicture(QSize(313, 369), Qt::red, path);
+    fillPicture(QSize(626, 738), Qt::green, finePath);
+    const PictureClip clip(path, QString());
+    TileBox box(0, nullptr);
+    box.resize(clip.cellPicture(0)->image().size());
+    box.setPicture(clip.cellPicture(0));
+    const QImage shown = box.grab().toImage();
+    const bool fine = shown.devicePixelRatio() > 1;
+    QCOMPARE(shown.pixelColor(shown.rect().center()), fine ? QColor(Qt::green) : QColor(Qt::red));
+
+    // Drawn anew after the paint: a cell keeps the drawing as it was when
+    // first read, so this tells whether painting read it.
+    fillPicture(QSize(626, 738), Qt::blue, finePath);
+    QCOMPARE(clip.cellPicture(0)->fineImage().pixelColor(0, 0), fine ? QColor(Qt::green) : QColor(Qt::blue));
+}
+
+QTEST_MAIN(HiDpiTest)
+#include "tst_hidpi.moc"

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QAccessibleWidget>
+
+// A widget that holds controls, as screen readers meet it: only the controls
+// it shows are its children. Qt's own interface lists hidden ones as well.
+class ContainerAccessible : public QAccessibleWidget {
+public:
+    ContainerAccessible(QWidget *container, QAccessible::Role role);
+
+    int childCount() const override;
+    QAccessibleInterface *child(int index) const override;
+    int indexOfChild(const QAccessibleInterface *child) const override;
+
+private:
+    QWidgetList shownChildren() const;
+};

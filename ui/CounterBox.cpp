@@ -1,0 +1,41 @@
+#include "ui/CounterBox.h"
+
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+namespace {
+
+// QLineEdit keeps this many pixels clear on either side of its text.
+constexpr int TextMargin = 2;
+
+} // namespace
+
+CounterBox::CounterBox(const QString &text, const QFont &font, QWidget *parent)
+    : QLineEdit(text, parent), font_(font)
+{
+    connect(this, &QLineEdit::textChanged, this, &CounterBox::fitText);
+    fitText();
+}
+
+void CounterBox::resizeEvent(QResizeEvent *event)
+{
+    QLineEdit::resizeEvent(event);
+    fitText();
+}
+
+void CounterBox::fitText()
+{
+    QFont fitting = font_;
+    const int room = textRoom();
+    while (fitting.pixelSize() > 1 && QFontMetrics(fitting).horizontalAdvance(text()) > room)
+        fitting.setPixelSize(fitting.pixelSize() - 1);
+    setFont(fitting);
+}
+
+int CounterBox::textRoom() const
+{
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+    return contents.marginsRemoved(textMargins()).width() - 2 * TextMargin;
+}
