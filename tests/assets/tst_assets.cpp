@@ -1,3 +1,5 @@
+#include "ImageDifference.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -78,20 +80,6 @@ QImage cell(const QImage &picture, int n, int scale = 1)
 QImage glance(const QImage &cell)
 {
     return cell.scaled(CellWidth / 6, CellHeight / 4, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
-
-// Mean absolute difference per channel, on 0..255.
-double meanDifference(const QImage &a, const QImage &b)
-{
-    double sum = 0.0;
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y);
-            const QRgb q = b.pixel(x, y);
-            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
-        }
-    }
-    return sum / (3.0 * a.width() * a.height());
 }
 
 // Standard deviation of each channel, averaged over the three channels.
@@ -231,7 +219,7 @@ private Q_SLOTS:
         double smallest = 255.0;
         for (int a = 0; a < 16; ++a) {
             for (int b = a + 1; b < 16; ++b) {
-                const double d = meanDifference(glance(cells[a]), glance(cells[b]));
+                const double d = ImageDifference::mean(glance(cells[a]), glance(cells[b]));
                 smallest = std::min(smallest, d);
                 QVERIFY2(d > MinDifference, qPrintable(QString("cells %1 and %2 look alike (%3)").arg(a).arg(b).arg(d)));
             }
@@ -267,7 +255,7 @@ private Q_SLOTS:
         for (int n = 0; n < 16; ++n) {
             const QImage fine
                 = cell(large, n, 2).scaled(CellWidth, CellHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-            const double d = meanDifference(cell(small, n), fine);
+            const double d = ImageDifference::mean(cell(small, n), fine);
             largest = std::max(largest, d);
             QVERIFY2(d < tolerance, qPrintable(QString("2x cell %1 differs from the 1x cell by %2").arg(n).arg(d)));
         }

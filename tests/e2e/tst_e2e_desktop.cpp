@@ -1,6 +1,7 @@
 #include "BoardReader.h"
 #include "GameProgram.h"
 #include "GameScreen.h"
+#include "ImageDifference.h"
 #include "VirtualDisplay.h"
 
 #include <QFile>
@@ -25,21 +26,6 @@ bool beside(int rows, int columns)
 bool diagonal(int rows, int columns)
 {
     return rows == 1 && columns == 1;
-}
-
-double meanDifference(const QImage &a, const QImage &b)
-{
-    if (a.size() != b.size())
-        return 255.0;
-    double sum = 0.0;
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y);
-            const QRgb q = b.pixel(x, y);
-            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
-        }
-    }
-    return sum / (3.0 * a.width() * a.height());
 }
 
 // The widths of the runs of black pixels along a line of the screen.
@@ -289,8 +275,8 @@ void DesktopTest::scaledWindow()
         const QImage doubled = coarse.copy(QRect(cell, BoardReader::insideRect(box).size()))
                                    .scaled(inside.size())
                                    .convertToFormat(QImage::Format_RGB32);
-        const double toFine = meanDifference(shown, fineCell);
-        const double toDoubled = meanDifference(shown, doubled);
+        const double toFine = ImageDifference::mean(shown, fineCell);
+        const double toDoubled = ImageDifference::mean(shown, doubled);
         QVERIFY2(toFine < 1.0 && toFine < toDoubled,
                  qPrintable(QStringLiteral("box %1 differs from its fine cell by %2 and from the doubled one by %3")
                                 .arg(box)
