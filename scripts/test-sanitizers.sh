@@ -25,6 +25,7 @@ trap cleanup EXIT
 
 export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+export LSAN_OPTIONS=suppressions=$PWD/packaging/lsan-suppressions.txt:print_suppressions=0
 
 # A leak check that cannot see leaks here (under ptrace, say) would pass
 # anything: first make sure it catches a plain one.
