@@ -5,7 +5,7 @@
 #include <QLineEdit>
 
 ComboBoxAccessible::ComboBoxAccessible(QComboBox *comboBox)
-    : QAccessibleWidget(comboBox, QAccessible::ComboBox)
+    : ContainerAccessible(comboBox, QAccessible::ComboBox)
 {
 }
 
@@ -14,7 +14,7 @@ QComboBox *ComboBoxAccessible::comboBox() const
     return static_cast<QComboBox *>(widget());
 }
 
-QList<QWidget *> ComboBoxAccessible::parts() const
+QWidgetList ComboBoxAccessible::childWidgets() const
 {
     QList<QWidget *> parts{comboBox()->view()};
     if (comboBox()->isEditable())
@@ -35,23 +35,6 @@ QAccessible::State ComboBoxAccessible::state() const
     state.expandable = true;
     state.expanded = comboBox()->view()->isVisible();
     return state;
-}
-
-int ComboBoxAccessible::childCount() const
-{
-    return int(parts().size());
-}
-
-QAccessibleInterface *ComboBoxAccessible::child(int index) const
-{
-    return QAccessible::queryAccessibleInterface(parts().value(index));
-}
-
-int ComboBoxAccessible::indexOfChild(const QAccessibleInterface *child) const
-{
-    if (!child)
-        return -1;
-    return int(parts().indexOf(qobject_cast<QWidget *>(child->object())));
 }
 
 // An editable box passes its focus on to its text field.

@@ -7,7 +7,7 @@ ContainerAccessible::ContainerAccessible(QWidget *container, QAccessible::Role r
 {
 }
 
-QWidgetList ContainerAccessible::shownChildren() const
+QWidgetList ContainerAccessible::childWidgets() const
 {
     QWidgetList shown;
     for (QObject *object : widget()->children()) {
@@ -20,17 +20,17 @@ QWidgetList ContainerAccessible::shownChildren() const
 
 int ContainerAccessible::childCount() const
 {
-    return int(shownChildren().size());
+    return int(childWidgets().size());
 }
 
 QAccessibleInterface *ContainerAccessible::child(int index) const
 {
-    return QAccessible::queryAccessibleInterface(shownChildren().value(index));
+    return QAccessible::queryAccessibleInterface(childWidgets().value(index));
 }
 
 int ContainerAccessible::indexOfChild(const QAccessibleInterface *child) const
 {
     if (!child)
         return -1;
-    return int(shownChildren().indexOf(qobject_cast<QWidget *>(child->object())));
+    return int(childWidgets().indexOf(qobject_cast<QWidget *>(child->object())));
 }

@@ -12,6 +12,7 @@ public:
     QAccessibleInterface *child(int index) const override;
     int indexOfChild(const QAccessibleInterface *child) const override;
 
-private:
-    QWidgetList shownChildren() const;
+protected:
+    // The children a screen reader is given, in order.
+    virtual QWidgetList childWidgets() const;
 };
