@@ -1,18 +1,10 @@
-#include "BoardReader.h"
-#include "GameProgram.h"
-#include "GameScreen.h"
-#include "VirtualDisplay.h"
+#include "GameSession.h"
 
 #include <QTest>
 
 #include <algorithm>
 #include <functional>
-#include <memory>
 #include <optional>
-#include <vector>
-
-// A helper that failed tells why through the display.
-#define X_VERIFY(action) QVERIFY2(action, qPrintable(display_->lastError()))
 
 namespace {
 
@@ -61,7 +53,7 @@ QString colourName(QRgb rgb)
 
 } // namespace
 
-class EndToEndTest : public QObject
+class EndToEndTest : public QObject, GameSession
 {
     Q_OBJECT
 
@@ -90,36 +82,21 @@ private:
     };
     // Opens the question box and answers it with key.
     std::optional<QuestionBox> answerQuestion(Ask ask, const QString &key) const;
-
-    std::unique_ptr<VirtualDisplay> display_;
-    std::unique_ptr<GameProgram> game_;
-    std::vector<BoardReader> readers_;
-    std::unique_ptr<GameScreen> screen_;
 };
 
 void EndToEndTest::initTestCase()
 {
-    QString error;
-    readers_ = GameScreen::readPictures(&error);
-    QVERIFY2(!readers_.empty(), qPrintable(error));
-    display_ = std::make_unique<VirtualDisplay>();
-    X_VERIFY(display_->open());
+    openDisplay();
 }
 
 void EndToEndTest::init()
 {
-    // Keeps the pointer off the controls, whose look it might change.
-    X_VERIFY(display_->moveMouse(QPoint(0, 0)));
-    game_ = std::make_unique<GameProgram>(*display_);
-    const QString error = game_->start();
-    QVERIFY2(error.isEmpty(), qPrintable(error));
-    screen_ = std::make_unique<GameScreen>(*display_, *game_, readers_);
+    startGame();
 }
 
 void EndToEndTest::cleanup()
 {
-    screen_.reset();
-    game_.reset();
+    endGame();
 }
 
 void EndToEndTest::cleanupTestCase()

@@ -1,17 +1,9 @@
-#include "BoardReader.h"
-#include "GameProgram.h"
-#include "GameScreen.h"
+#include "GameSession.h"
 #include "ImageDifference.h"
-#include "VirtualDisplay.h"
 
 #include <QFile>
 #include <QTest>
 
-#include <memory>
-#include <vector>
-
-// A helper that failed tells why through the display.
-#define X_VERIFY(action) QVERIFY2(action, qPrintable(display_->lastError()))
 
 namespace {
 
@@ -62,7 +54,7 @@ qint64 residentKiB(qint64 pid)
 
 // The program as a desktop user meets it: under a window manager, closed
 // from outside, moved, scrolled over and scaled.
-class DesktopTest : public QObject
+class DesktopTest : public QObject, GameSession
 {
     Q_OBJECT
 
@@ -79,38 +71,18 @@ private Q_SLOTS:
     void memoryStaysFlatOverMessageBoxes();
 
 private:
-    void startGame(double scale = 1.0);
     // Names of the mapped message boxes of the game, after a moment's quiet.
     QStringList boxesAfterQuiet(const QString &namePattern) const;
-
-    std::unique_ptr<VirtualDisplay> display_;
-    std::unique_ptr<GameProgram> game_;
-    std::vector<BoardReader> readers_;
-    std::unique_ptr<GameScreen> screen_;
 };
 
 void DesktopTest::initTestCase()
 {
-    QString error;
-    readers_ = GameScreen::readPictures(&error);
-    QVERIFY2(!readers_.empty(), qPrintable(error));
-    display_ = std::make_unique<VirtualDisplay>();
-    X_VERIFY(display_->open());
+    openDisplay();
 }
 
 void DesktopTest::cleanup()
 {
-    screen_.reset();
-    game_.reset();
-}
-
-void DesktopTest::startGame(double scale)
-{
-    X_VERIFY(display_->moveMouse(QPoint(0, 0)));
-    game_ = std::make_unique<GameProgram>(*display_, scale);
-    const QString error = game_->start();
-    QVERIFY2(error.isEmpty(), qPrintable(error));
-    screen_ = std::make_unique<GameScreen>(*display_, *game_, readers_);
+    endGame();
 }
 
 QStringList DesktopTest::boxesAfterQuiet(const QString &namePattern) const
