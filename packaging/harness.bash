@@ -12,12 +12,12 @@ TEST_PACKAGES=(
   libbenchmark-dev libx11-dev clang-tidy
   xvfb xauth xdotool x11-utils openbox
   dbus-daemon at-spi2-core python3-minimal python3-pyatspi weston
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev
 )
 
 # Every outside program that a script or test runs, and the package that
-# provides it. scripts/check-install.sh holds the scripts and tests to this
-# list, and the list to the packages above.
+# provides it: require_programs names the package to install when one is
+# missing, and scripts/check-install.sh holds this list to the packages above.
 declare -A PROGRAM_PACKAGE=(
   [g++]=g++
   [cmake]=cmake [ctest]=cmake [cpack]=cmake
@@ -35,7 +35,6 @@ declare -A PROGRAM_PACKAGE=(
   [desktop-file-validate]=desktop-file-utils
   [appstreamcli]=appstream
   [dpkg-shlibdeps]=dpkg-dev
-  [file]=file
 )
 
 # require_programs PROGRAM...: fails, naming the Debian packages to install,
@@ -50,6 +49,48 @@ require_programs() {
     echo "missing programs; install them with: apt-get install ${missing[*]}" >&2
     return 1
   fi
+}
+
+# setup_programs_only FOLDER: from here on, only the programs that the set-up
+# installs (its packages and what they depend on) and those that every Debian
+# system has (Essential, required or important) can run: FOLDER is filled with
+# links to them and becomes the whole PATH. A script or test that runs
+# anything else fails there, naming the program, also on a machine that has
+# it for other reasons. Programs installed by other means, in /usr/local or
+# a home folder, are left out too.
+setup_programs_only() {
+  local folder=$1 packages
+  packages=$( {
+    apt-cache depends --recurse --installed --no-recommends --no-suggests --no-conflicts \
+      --no-breaks --no-replaces --no-enhances "${PLAY_PACKAGES[@]}" "${TEST_PACKAGES[@]}" | grep -E '^[a-z0-9]'
+    dpkg-query -W -f='${Package} ${Essential} ${Priority}\n' |
+      awk '$2 == "yes" || $3 == "required" || $3 == "important" { print $1 }'
+  } | sort -u)
+  local provided
+  provided=$(dpkg -L $packages 2>/dev/null | grep -E '^/(usr/)?s?bin/[^/]+$' | xargs -r realpath -m --)
+  rm -rf "$folder"
+  mkdir -p "$folder"
+  # Alternatives and other links count as the program they lead to. Where
+  # both folders hold a name, the first on Debian's PATH wins.
+  local programs=(/usr/sbin/* /usr/bin/*)
+  paste <(printf '%s\n' "${programs[@]}") <(realpath -m -- "${programs[@]}") |
+    awk -F '\t' 'NR == FNR { provided[$0]; next }
+      ($2 in provided) { name = $1; sub(/.*\//, "", name); if (!(name in seen)) { seen[name]; print $1 } }' \
+      <(printf '%s\n' "$provided") - |
+    xargs -r ln -s -t "$folder"
+  export PATH=$folder
+}
+
+# Bash runs this for a command it cannot find.
+command_not_found_handle() {
+  local package
+  package=$(dpkg -S "/usr/bin/$1" "/usr/sbin/$1" "/bin/$1" "/sbin/$1" 2>/dev/null | head -n 1 || true)
+  if [[ -n "$package" ]]; then
+    echo "$1: not installed by the set-up; add its package ${package%%:*} to TEST_PACKAGES and [$1]=${package%%:*} to PROGRAM_PACKAGE in packaging/harness.bash" >&2
+  else
+    echo "$1: command not found, and no installed Debian package provides it" >&2
+  fi
+  return 127
 }
 
 

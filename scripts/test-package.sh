@@ -9,7 +9,7 @@ source packaging/harness.bash
 enter_virtual_desktop 110 "$@"
 
 build=${1:-build/pkg}
-require_programs cmake ninja cpack dpkg-shlibdeps file desktop-file-validate appstreamcli xdotool
+require_programs cmake ninja cpack dpkg-shlibdeps desktop-file-validate appstreamcli xdotool
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
