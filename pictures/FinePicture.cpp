@@ -1,7 +1,5 @@
 #include "pictures/FinePicture.h"
 
-#include "pictures/PictureClip.h"
-
 #include <QFileInfo>
 #include <QImageReader>
 #include <QtDebug>
@@ -40,7 +38,7 @@ void FinePicture::cut() const
         return;
     }
     for (int cell = 0; cell < Grid::CellCount; ++cell) {
-        const QRect coarse = PictureClip::cellRectangle(pictureSize_, cell);
+        const QRect coarse = Grid::cellRectangle(pictureSize_, cell);
         cells_[std::size_t(cell)] = picture.copy(QRect(coarse.topLeft() * Scale, coarse.size() * Scale));
     }
 }

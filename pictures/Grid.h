@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QRect>
+#include <QSize>
+
 // The board: Side x Side cells, numbered row by row from the top left. The
 // last cell is the blank one; the box that shows it is the hole.
 class Grid {
@@ -11,4 +14,12 @@ public:
 
     static constexpr int row(int cell) { return cell / Side; }
     static constexpr int column(int cell) { return cell % Side; }
+
+    // Where a cell lies in a picture of pictureSize, cut into equal cells.
+    static QRect cellRectangle(QSize pictureSize, int cell)
+    {
+        const int width = pictureSize.width() / Side;
+        const int height = pictureSize.height() / Side;
+        return {width * column(cell), height * row(cell), width, height};
+    }
 };

@@ -19,13 +19,6 @@ CellPictureRef PictureClip::cellPicture(Integer cellNumber) const
     return cells_[std::size_t(cellNumber)];
 }
 
-QRect PictureClip::cellRectangle(QSize pictureSize, int cellNumber)
-{
-    const int width = pictureSize.width() / Grid::Side;
-    const int height = pictureSize.height() / Grid::Side;
-    return {width * Grid::column(cellNumber), height * Grid::row(cellNumber), width, height};
-}
-
 void PictureClip::cut() const
 {
     QImageReader reader(picturePath_);
@@ -35,5 +28,5 @@ void PictureClip::cut() const
     const auto finePicture = std::make_shared<const FinePicture>(FinePicture::pathFor(picturePath_), picture.size());
     for (int cell = 0; cell < Grid::CellCount; ++cell)
         cells_[std::size_t(cell)] = std::make_shared<const CellPicture>(
-            picture.copy(cellRectangle(picture.size(), cell)), cell, title_, finePicture);
+            picture.copy(Grid::cellRectangle(picture.size(), cell)), cell, title_, finePicture);
 }

@@ -25,8 +25,6 @@ public:
     // that cannot be read.
     CellPictureRef cellPicture(Integer cellNumber) const;
 
-    static QRect cellRectangle(QSize pictureSize, int cellNumber);
-
 private:
     void cut() const;
 
