@@ -1,7 +1,7 @@
 #include "app/ApplicationSetUp.h"
-#include "pictures/SizedIconEngine.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFont>
 #include <QIcon>
 #include <QStyleFactory>
@@ -17,5 +17,10 @@ void ApplicationSetUp::apply()
     QFont font = QApplication::font();
     font.setFamily(QStringLiteral("Liberation Sans"));
     QApplication::setFont(font);
-    QApplication::setWindowIcon(SizedIconEngine::icon(QStringLiteral(":/icon/hicolor"), QStringLiteral("vennaro")));
+    // Every size the resources carry, as an icon theme keeps them.
+    QIcon icon;
+    const QDir sizes(QStringLiteral(":/icon/hicolor"));
+    for (const QString &size : sizes.entryList())
+        icon.addFile(sizes.filePath(size + QStringLiteral("/apps/vennaro.png")));
+    QApplication::setWindowIcon(icon);
 }

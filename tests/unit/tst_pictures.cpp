@@ -1,9 +1,7 @@
 #include "pictures/PictureClip.h"
-#include "pictures/SizedIconEngine.h"
 #include "runtime/RuntimeError.h"
 
 #include <QDir>
-#include <QIcon>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -48,16 +46,6 @@ double distance(const QImage &a, const QImage &b)
     return sum;
 }
 
-// An icon folder with a drawing of each side, coloured by side and shade.
-void writeIcons(const QTemporaryDir &dir, int shade)
-{
-    for (int side : {16, 32, 128}) {
-        QImage drawing(side, side, QImage::Format_ARGB32);
-        drawing.fill(qRgb(side, shade, 0));
-        save(drawing, dir.filePath(QStringLiteral("%1x%1/apps/game.png").arg(side)));
-    }
-}
-
 } // namespace
 
 class PicturesTest : public QObject {
@@ -70,8 +58,6 @@ private Q_SLOTS:
     void badRequestsAreErrors();
     void storedPicturesGiveFullCells();
     void unusableFinerDrawingGivesNone();
-    void iconDrawsFromTheNearestLargerFileWhenAsked_data();
-    void iconDrawsFromTheNearestLargerFileWhenAsked();
 
 private:
     QTemporaryDir dir_;
@@ -170,31 +156,5 @@ void PicturesTest::unusableFinerDrawingGivesNone()
     QVERIFY(clip.cellPicture(6)->fineImage().isNull());
 }
 
-void PicturesTest::iconDrawsFromTheNearestLargerFileWhenAsked_data()
-{
-    QTest::addColumn<QSize>("asked");
-    QTest::addColumn<int>("file");
-    QTest::addColumn<QSize>("given");
-    QTest::newRow("a file's size") << QSize(32, 32) << 32 << QSize(32, 32);
-    QTest::newRow("between sizes") << QSize(20, 20) << 32 << QSize(20, 20);
-    QTest::newRow("above the largest") << QSize(256, 256) << 128 << QSize(128, 128);
-}
-
-void PicturesTest::iconDrawsFromTheNearestLargerFileWhenAsked()
-{
-    QFETCH(QSize, asked);
-    QFETCH(int, file);
-    QFETCH(QSize, given);
-    const QTemporaryDir dir;
-    writeIcons(dir, 255);
-    const QIcon icon = SizedIconEngine::icon(dir.path(), QStringLiteral("game"));
-    // Drawn again once the icon is made: only a file asked for is read.
-    writeIcons(dir, 0);
-    QCOMPARE(icon.availableSizes(), (QList<QSize>{QSize(16, 16), QSize(32, 32), QSize(128, 128)}));
-    const QImage drawn = icon.pixmap(asked).toImage();
-    QCOMPARE(drawn.size(), given);
-    QCOMPARE(drawn.pixel(given.width() / 2, given.height() / 2), qRgb(file, 0, 0));
-}
-
-QTEST_MAIN(PicturesTest)
+QTEST_GUILESS_MAIN(PicturesTest)
 #include "tst_pictures.moc"
