@@ -1,4 +1,4 @@
-#include "runtime/QtMessageBox.h"
+#include "app/QtMessageBox.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,7 +1,7 @@
 #include "app/ApplicationSetUp.h"
 #include "app/FormEvents.h"
 #include "runtime/ClockRandomGenerator.h"
-#include "runtime/QtMessageBox.h"
+#include "app/QtMessageBox.h"
 #include "runtime/QtProgramEnd.h"
 #include "ui/frmMain.h"
 

@@ -1,5 +1,5 @@
 #include "FormFixture.h"
-#include "runtime/QtMessageBox.h"
+#include "app/QtMessageBox.h"
 #include "runtime/QtProgramEnd.h"
 #include "ui/CommandButton.h"
 #include "ui/TileBox.h"
