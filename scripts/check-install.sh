@@ -5,7 +5,7 @@
 # only the set-up's programs on PATH (setup_programs_only).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source packaging/harness.bash
+source scripts/harness.bash
 
 failures=0
 fail() {

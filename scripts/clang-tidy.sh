@@ -5,7 +5,7 @@
 #   scripts/clang-tidy.sh [BUILD_DIR]        (default build/tidy)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source packaging/harness.bash
+source scripts/harness.bash
 
 build=${1:-build/tidy}
 tidy=$(command -v clang-tidy || true)

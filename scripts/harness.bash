@@ -86,7 +86,7 @@ command_not_found_handle() {
   local package
   package=$(dpkg -S "/usr/bin/$1" "/usr/sbin/$1" "/bin/$1" "/sbin/$1" 2>/dev/null | head -n 1 || true)
   if [[ -n "$package" ]]; then
-    echo "$1: not installed by the set-up; add its package ${package%%:*} to TEST_PACKAGES and [$1]=${package%%:*} to PROGRAM_PACKAGE in packaging/harness.bash" >&2
+    echo "$1: not installed by the set-up; add its package ${package%%:*} to TEST_PACKAGES and [$1]=${package%%:*} to PROGRAM_PACKAGE in scripts/harness.bash" >&2
   else
     echo "$1: command not found, and no installed Debian package provides it" >&2
   fi

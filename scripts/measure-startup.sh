@@ -8,7 +8,7 @@
 #   scripts/measure-startup.sh [BUILD_DIR [RUNS]]   (default build/release, 15)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source packaging/harness.bash
+source scripts/harness.bash
 enter_virtual_desktop 130 "$@"
 
 build=${1:-build/release}

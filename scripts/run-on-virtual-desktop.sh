@@ -9,7 +9,7 @@
 # SERVER_NUMBER is where the search for a free display starts; tests that run
 # at the same time start from numbers far enough apart.
 set -euo pipefail
-source "$(dirname "${BASH_SOURCE[0]}")/../packaging/harness.bash"
+source "$(dirname "${BASH_SOURCE[0]}")/harness.bash"
 enter_virtual_desktop "$1" "$@"
 
 shift

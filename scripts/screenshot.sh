@@ -4,7 +4,7 @@
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 install_missing_packages "${PLAY_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
-build_release -DBUILD_TESTING=ON
+build_release -DBUILD_TESTING=ON -DVENNARO_DRAW_ASSETS=ON
 mkdir -p docs
-"$BUILD/tests/support/vennaro-readme-screenshot" docs/screenshot.png
+"$BUILD/assets/vennaro-readme-screenshot" docs/screenshot.png
 echo "Wrote docs/screenshot.png"

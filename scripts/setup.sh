@@ -5,7 +5,7 @@ set -euo pipefail
 REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="$REPO/build/release"
 cd "$REPO"
-source packaging/harness.bash
+source scripts/harness.bash
 
 # install_missing_packages PACKAGE...: installs those of the packages that
 # are not installed yet.

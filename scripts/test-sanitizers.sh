@@ -9,7 +9,7 @@
 #   scripts/test-sanitizers.sh [BUILD_DIR]   (default build/asan)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source packaging/harness.bash
+source scripts/harness.bash
 enter_virtual_desktop 120 "$@"
 
 build=${1:-build/asan}
@@ -25,7 +25,7 @@ trap cleanup EXIT
 
 export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-export LSAN_OPTIONS=suppressions=$PWD/packaging/lsan-suppressions.txt:print_suppressions=0
+export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan-suppressions.txt:print_suppressions=0
 
 # A leak check that cannot see leaks here (under ptrace, say) would pass
 # anything: first make sure it catches a plain one.
