@@ -8,25 +8,13 @@ set(VENNARO_APPSTREAM_ID org.vennaro.vennaro)
 set(VENNARO_SCREENSHOT_URL "" CACHE STRING
     "Public web address of docs/screenshot.png; AppStream takes no local files, so without one the metadata has no screenshot")
 
-# The version is written out by hand where a release history or a resource
-# compiler wants it; stop the build when one of them lags behind.
-function(vennaro_require_text file text)
-  file(READ "${file}" content)
-  string(FIND "${content}" "${text}" at)
-  if(at EQUAL -1)
-    message(FATAL_ERROR "${file} lacks '${text}': bring it up to version ${PROJECT_VERSION}")
-  endif()
-endfunction()
-math(EXPR vennaro_minor "${PROJECT_VERSION_MINOR} + 0")
-vennaro_require_text(${CMAKE_CURRENT_LIST_DIR}/vennaro.rc "FILEVERSION ${PROJECT_VERSION_MAJOR},${vennaro_minor},0,0")
-vennaro_require_text(${CMAKE_CURRENT_LIST_DIR}/vennaro.rc "\"FileVersion\", \"${PROJECT_VERSION}\"")
-vennaro_require_text(${CMAKE_CURRENT_LIST_DIR}/vennaro.rc "\"ProductVersion\", \"${PROJECT_VERSION}\"")
-vennaro_require_text(${CMAKE_CURRENT_LIST_DIR}/vennaro.metainfo.xml.in "<release version=\"${PROJECT_VERSION}\"")
-
 if(WIN32)
-  target_sources(vennaro PRIVATE ${CMAKE_CURRENT_LIST_DIR}/vennaro.rc)
+  # A version resource counts its parts as numbers: 1.00 is 1,0,0,0.
+  math(EXPR VENNARO_VERSION_MINOR "${PROJECT_VERSION_MINOR} + 0")
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/vennaro.rc.in ${CMAKE_CURRENT_BINARY_DIR}/vennaro.rc @ONLY)
+  target_sources(vennaro PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/vennaro.rc)
   # Resource compilers look for the icon on the include path.
-  set_property(SOURCE ${CMAKE_CURRENT_LIST_DIR}/vennaro.rc APPEND PROPERTY
+  set_property(SOURCE ${CMAKE_CURRENT_BINARY_DIR}/vennaro.rc APPEND PROPERTY
                INCLUDE_DIRECTORIES ${PROJECT_SOURCE_DIR}/assets/icon)
 endif()
 

@@ -5,7 +5,7 @@
 #   scripts/test-package.sh [BUILD_DIR]      (default build/pkg)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source packaging/harness.bash
+source scripts/harness.bash
 enter_virtual_desktop 110 "$@"
 
 build=${1:-build/pkg}
@@ -43,7 +43,8 @@ field() {
 }
 depends=$(field Depends)
 check "package name is vennaro" test "$(field Package)" = vennaro
-check "version is 1.00" test "$(field Version)" = 1.00
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+check "version is the project's, $version" test "$(field Version)" = "$version"
 check "section is games" test "$(field Section)" = games
 check "Depends names libqt6widgets6" grep -Eq '(^|, )libqt6widgets6( |,|$)' <<<"$depends"
 check "Depends names fonts-liberation" grep -Eq '(^|, )fonts-liberation( |,|$)' <<<"$depends"
