@@ -3,8 +3,6 @@
 #include "GameProgram.h"
 #include "VirtualDisplay.h"
 
-#include <algorithm>
-
 std::vector<BoardReader> GameScreen::readPictures(QString *error)
 {
     std::vector<BoardReader> readers;
@@ -30,12 +28,6 @@ QPoint GameScreen::boxCentre(int box)
     return BoardReader::boxRect(box).center();
 }
 
-bool GameScreen::isDeal(BoardReader::Board board)
-{
-    std::sort(board.begin(), board.end());
-    return board == BoardReader::whole();
-}
-
 int GameScreen::boxAt(int from, bool (*test)(int rows, int columns))
 {
     for (int box = 0; box < BoardReader::Boxes; ++box) {
@@ -50,7 +42,7 @@ QImage GameScreen::counterOn(const QImage &shot) const
     return shot.copy(game_.toScreen(Counter));
 }
 
-BoardReader::Board GameScreen::boardOn(const QImage &shot, int picture) const
+Board GameScreen::boardOn(const QImage &shot, int picture) const
 {
     return readers_[std::size_t(picture)].read(shot, game_.toScreen(QPoint()));
 }
@@ -83,11 +75,11 @@ bool GameScreen::pressKeys(const QStringList &keys) const
 QString GameScreen::showsWhole(int picture) const
 {
     const QImage shot = display_.screenshotWhen(
-        [&](const QImage &screen) { return boardOn(screen, picture) == BoardReader::whole(); });
+        [&](const QImage &screen) { return boardOn(screen, picture) == Boards::inOrder(); });
     if (shot.isNull())
         return display_.lastError();
-    const BoardReader::Board board = boardOn(shot, picture);
-    if (board == BoardReader::whole())
+    const Board board = boardOn(shot, picture);
+    if (board == Boards::inOrder())
         return {};
     return QStringLiteral("picture %1 is not shown whole: %2").arg(picture).arg(BoardReader::describe(board));
 }
@@ -95,8 +87,8 @@ QString GameScreen::showsWhole(int picture) const
 QImage GameScreen::dealShown(int picture) const
 {
     return display_.screenshotWhen([&](const QImage &screen) {
-        const BoardReader::Board board = boardOn(screen, picture);
-        return isDeal(board) && board != BoardReader::whole();
+        const Board board = boardOn(screen, picture);
+        return Boards::isDeal(board) && board != Boards::inOrder();
     });
 }
 
@@ -108,7 +100,7 @@ QImage GameScreen::chooseAndDeal(int picture) const
     if (!focusCombo() || !pressKeys(down) || !showsWhole(picture).isEmpty() || !game_.click(StartButton.center()))
         return {};
     const QImage shot = dealShown(picture);
-    return isDeal(boardOn(shot, picture)) ? shot : QImage();
+    return Boards::isDeal(boardOn(shot, picture)) ? shot : QImage();
 }
 
 std::optional<QString> GameScreen::waitForBox(const QString &namePattern) const

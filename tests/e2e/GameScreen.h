@@ -37,12 +37,11 @@ public:
     GameScreen(const VirtualDisplay &display, const GameProgram &game, const std::vector<BoardReader> &readers);
 
     static QPoint boxCentre(int box);
-    static bool isDeal(BoardReader::Board board);
     // The first box whose row and column distances from box `from` the test accepts.
     static int boxAt(int from, bool (*test)(int rows, int columns));
 
     QImage counterOn(const QImage &shot) const;
-    BoardReader::Board boardOn(const QImage &shot, int picture) const;
+    Board boardOn(const QImage &shot, int picture) const;
 
     bool chooseWithMouse(int entry) const;
     bool focusCombo() const;

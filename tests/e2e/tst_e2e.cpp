@@ -214,8 +214,8 @@ void EndToEndTest::quit()
     QVERIFY2(whole.isEmpty(), qPrintable(whole));
     X_VERIFY(game_->click(GameScreen::StartButton.center()));
     const QImage dealt = screen_->dealShown(0);
-    const BoardReader::Board board = screen_->boardOn(dealt, 0);
-    QVERIFY2(GameScreen::isDeal(board), qPrintable(BoardReader::describe(board)));
+    const Board board = screen_->boardOn(dealt, 0);
+    QVERIFY2(Boards::isDeal(board), qPrintable(BoardReader::describe(board)));
 
     QStringList titles;
     for (const Ask ask : {Ask::WithKeys, Ask::WithExitButton}) {
@@ -291,11 +291,11 @@ void EndToEndTest::play()
 
     X_VERIFY(game_->click(GameScreen::StartButton.center()));
     QImage shot = screen_->dealShown(Picture);
-    BoardReader::Board board = screen_->boardOn(shot, Picture);
-    QVERIFY2(GameScreen::isDeal(board), qPrintable(BoardReader::describe(board)));
+    Board board = screen_->boardOn(shot, Picture);
+    QVERIFY2(Boards::isDeal(board), qPrintable(BoardReader::describe(board)));
     const QImage counterAtStart = screen_->counterOn(shot);
 
-    const auto hole = int(std::find(board.begin(), board.end(), Hole) - board.begin());
+    const int hole = Boards::hole(board);
     const int movedHole = GameScreen::boxAt(hole, [](int rows, int columns) { return rows + columns == 1; });
     X_VERIFY(game_->click(GameScreen::boxCentre(movedHole)));
     std::swap(board[std::size_t(hole)], board[std::size_t(movedHole)]);
@@ -334,10 +334,10 @@ void EndToEndTest::play()
 
     X_VERIFY(game_->click(GameScreen::StartButton.center()));
     shot = display_->screenshotWhen([&](const QImage &screen) {
-        const BoardReader::Board dealt = screen_->boardOn(screen, Picture);
-        return GameScreen::isDeal(dealt) && dealt != BoardReader::whole() && screen_->counterOn(screen) == counterAtStart;
+        const Board dealt = screen_->boardOn(screen, Picture);
+        return Boards::isDeal(dealt) && dealt != Boards::inOrder() && screen_->counterOn(screen) == counterAtStart;
     });
-    QVERIFY2(GameScreen::isDeal(screen_->boardOn(shot, Picture)), qPrintable(BoardReader::describe(screen_->boardOn(shot, Picture))));
+    QVERIFY2(Boards::isDeal(screen_->boardOn(shot, Picture)), qPrintable(BoardReader::describe(screen_->boardOn(shot, Picture))));
     QVERIFY2(screen_->counterOn(shot) == counterAtStart, "Start did not set the move counter back");
 }
 

@@ -98,7 +98,7 @@ void DesktopTest::closeRequestAsksAsExitDoes()
     startGame();
     const QImage dealt = screen_->chooseAndDeal(0);
     X_VERIFY(!dealt.isNull());
-    const BoardReader::Board board = screen_->boardOn(dealt, 0);
+    const Board board = screen_->boardOn(dealt, 0);
 
     // Under openbox Alt+F4 is the window manager's close request.
     X_VERIFY(screen_->pressKeys({QStringLiteral("alt+F4")}));
@@ -114,7 +114,7 @@ void DesktopTest::closeRequestAsksAsExitDoes()
     QVERIFY2(screen_->counterOn(after) == screen_->counterOn(dealt), "the move counter changed");
 
     // While "Cannot move !!!" is open, a close request opens no second box.
-    const auto hole = int(std::find(board.begin(), board.end(), Grid::BlankCell) - board.begin());
+    const int hole = Boards::hole(board);
     X_VERIFY(game_->click(GameScreen::boxCentre(GameScreen::boxAt(hole, diagonal))));
     const std::optional<QString> refusal = screen_->waitForBox(QStringLiteral("^Vennaro$"));
     X_VERIFY(refusal);
@@ -137,7 +137,7 @@ void DesktopTest::wheelChoosesOnlyWithTheFocus()
     startGame();
     const QImage dealt = screen_->chooseAndDeal(0);
     X_VERIFY(!dealt.isNull());
-    const BoardReader::Board board = screen_->boardOn(dealt, 0);
+    const Board board = screen_->boardOn(dealt, 0);
 
     // Start, just clicked, has the focus: a notch over the list is lost.
     constexpr int WheelDown = 5;
@@ -159,8 +159,8 @@ void DesktopTest::doubleClickBesideTheHoleIsOneMove()
     startGame();
     const QImage dealt = screen_->chooseAndDeal(2);
     X_VERIFY(!dealt.isNull());
-    BoardReader::Board board = screen_->boardOn(dealt, 2);
-    const auto hole = int(std::find(board.begin(), board.end(), Grid::BlankCell) - board.begin());
+    Board board = screen_->boardOn(dealt, 2);
+    const int hole = Boards::hole(board);
     const int clicked = GameScreen::boxAt(hole, beside);
 
     X_VERIFY(display_->click(game_->toScreen(GameScreen::boxCentre(clicked)), 2));
@@ -269,8 +269,8 @@ void DesktopTest::memoryStaysFlatOverMessageBoxes()
     startGame();
     const QImage dealt = screen_->chooseAndDeal(0);
     X_VERIFY(!dealt.isNull());
-    const BoardReader::Board board = screen_->boardOn(dealt, 0);
-    const auto hole = int(std::find(board.begin(), board.end(), Grid::BlankCell) - board.begin());
+    const Board board = screen_->boardOn(dealt, 0);
+    const int hole = Boards::hole(board);
     // Two boxes away from the hole, taken in turn: two quick clicks on one
     // spot would make a double-click, which is one click.
     const QPoint refused[] = {

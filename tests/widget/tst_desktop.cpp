@@ -11,7 +11,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
-#include <numeric>
 
 class DesktopTest : public QObject {
     Q_OBJECT
@@ -134,9 +133,7 @@ void DesktopTest::doubleClickIsOneClick()
     FormFixture fixture;
     fixture.choose(0);
     fixture.start();
-    std::array<int, 16> board{};
-    std::iota(board.begin(), board.end(), 0);
-    fixture.arrange(board);
+    fixture.arrange(Boards::inOrder());
 
     const TileBox &tile = fixture.form.Picture1(Integer(box));
     QTest::mouseDClick(fixture.form.windowHandle(), Qt::LeftButton, {}, tile.mapTo(&fixture.form, tile.rect().center()));

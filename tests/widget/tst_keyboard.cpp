@@ -3,20 +3,8 @@
 #include "ui/TileBox.h"
 
 #include <QTest>
-#include <numeric>
 
 namespace {
-
-using Board = std::array<int, Grid::CellCount>;
-
-// The picture in order, except that the hole sits in box hole.
-Board holeAt(int hole)
-{
-    Board board{};
-    std::iota(board.begin(), board.end(), 0);
-    std::swap(board[std::size_t(hole)], board[Grid::BlankCell]);
-    return board;
-}
 
 // A game in play on the given board, the keyboard focus on box focus.
 void play(FormFixture &fixture, const Board &board, int focus)
@@ -83,10 +71,10 @@ void KeyboardTest::arrowsWalkTheGrid()
     QFETCH(int, key);
     QFETCH(int, to);
     FormFixture fixture;
-    play(fixture, holeAt(10), from);
+    play(fixture, Boards::holeAt(10), from);
     press(key);
     QCOMPARE(focusedBox(fixture.form), to);
-    QCOMPARE(fixture.board(), holeAt(10));
+    QCOMPARE(fixture.board(), Boards::holeAt(10));
     QCOMPARE(fixture.counter(), QStringLiteral("0"));
 }
 
@@ -107,9 +95,9 @@ void KeyboardTest::spaceMovesANeighbourOfTheHole()
     QFETCH(int, hole);
     QFETCH(int, box);
     FormFixture fixture;
-    play(fixture, holeAt(hole), box);
+    play(fixture, Boards::holeAt(hole), box);
     press(Qt::Key_Space);
-    Board moved = holeAt(hole);
+    Board moved = Boards::holeAt(hole);
     std::swap(moved[std::size_t(hole)], moved[std::size_t(box)]);
     QCOMPARE(fixture.board(), moved);
     QCOMPARE(fixture.counter(), QStringLiteral("1"));
@@ -141,7 +129,7 @@ void KeyboardTest::keysThatMoveNothing()
     QFETCH(int, key);
     QFETCH(bool, refused);
     FormFixture fixture;
-    play(fixture, holeAt(hole), box);
+    play(fixture, Boards::holeAt(hole), box);
     if (before == QLatin1String("solve"))
         fixture.solve();
     if (before == QLatin1String("choose"))
@@ -161,7 +149,7 @@ void KeyboardTest::keysThatMoveNothing()
 void KeyboardTest::focusMarkFollowsTheFocus()
 {
     FormFixture fixture;
-    play(fixture, holeAt(15), 0);
+    play(fixture, Boards::holeAt(15), 0);
     TileBox &first = fixture.form.Picture1(5);
     TileBox &second = fixture.form.Picture1(6);
     const QImage firstPlain = shown(first);
@@ -196,7 +184,7 @@ void KeyboardTest::focusMarkFollowsTheFocus()
 void KeyboardTest::aClickGivesTheFocusUnmarked()
 {
     FormFixture fixture;
-    play(fixture, holeAt(15), 14);
+    play(fixture, Boards::holeAt(15), 14);
     TileBox &far = fixture.form.Picture1(0);
     const QImage plain = shown(far);
     fixture.clickTile(0);
