@@ -1,3 +1,4 @@
+#include "BlackRuns.h"
 #include "GameSession.h"
 #include "ImageDifference.h"
 
@@ -18,24 +19,6 @@ bool beside(int rows, int columns)
 bool diagonal(int rows, int columns)
 {
     return rows == 1 && columns == 1;
-}
-
-// The widths of the runs of black pixels along a line of the screen.
-QList<int> blackRuns(const QImage &shot, QPoint from, QPoint step, int length)
-{
-    QList<int> runs;
-    int run = 0;
-    for (int i = 0; i < length; ++i) {
-        if ((shot.pixel(from + step * i) & RGB_MASK) == 0) {
-            ++run;
-        } else if (run > 0) {
-            runs << run;
-            run = 0;
-        }
-    }
-    if (run > 0)
-        runs << run;
-    return runs;
 }
 
 qint64 residentKiB(qint64 pid)
@@ -224,9 +207,9 @@ void DesktopTest::scaledWindow()
     // A window taller than the screen shows its top part.
     const QRect first = game_->toScreen(BoardReader::boxRect(0));
     const QRect last = game_->toScreen(BoardReader::boxRect(Grid::LastCell)) & shot.rect();
-    const QList<int> across = blackRuns(shot, QPoint(first.left(), first.center().y()), QPoint(1, 0),
+    const QList<int> across = BlackRuns::along(shot, QPoint(first.left(), first.center().y()), QPoint(1, 0),
                                         last.right() - first.left() + 1);
-    const QList<int> down = blackRuns(shot, QPoint(first.center().x(), first.top()), QPoint(0, 1),
+    const QList<int> down = BlackRuns::along(shot, QPoint(first.center().x(), first.top()), QPoint(0, 1),
                                       last.bottom() - first.top() + 1);
     QVERIFY2(across.size() >= Grid::Side && down.size() >= Grid::Side, "the board's borders are off the screen");
     for (const QList<int> &runs : {across, down}) {

@@ -1,4 +1,5 @@
 // Runs at the scale QT_SCALE_FACTOR gives; CTest runs it at 1, 1.5 and 2.
+#include "BlackRuns.h"
 #include "FormFixture.h"
 #include "ui/TileBox.h"
 
@@ -6,20 +7,6 @@
 #include <QTest>
 
 namespace {
-
-// The lengths of the black runs met walking count pixels from `from` by `step`.
-QList<int> blackRuns(const QImage &image, QPoint from, QPoint step, int count)
-{
-    QList<int> runs{0};
-    for (QPoint at = from; count-- > 0; at += step) {
-        if ((image.pixel(at) & 0xFFFFFF) == 0)
-            ++runs.last();
-        else if (runs.last() > 0)
-            runs.append(0);
-    }
-    runs.removeAll(0);
-    return runs;
-}
 
 void fillPicture(QSize size, QColor color, const QString &path)
 {
@@ -57,8 +44,8 @@ void HiDpiTest::bordersAreEqualAndBoxesMeetWithoutSeams()
     for (int i = 0; i < 4; ++i) {
         const QPointF across(onWindow(0, box.topLeft()).x() - margin.x(), onWindow(4 * i, box.center()).y());
         const QPointF down(onWindow(i, box.center()).x(), onWindow(0, box.topLeft()).y() - margin.y());
-        lines << blackRuns(window, across.toPoint(), QPoint(1, 0), qRound(span.x()))
-              << blackRuns(window, down.toPoint(), QPoint(0, 1), qRound(span.y()));
+        lines << BlackRuns::along(window, across.toPoint(), QPoint(1, 0), qRound(span.x()))
+              << BlackRuns::along(window, down.toPoint(), QPoint(0, 1), qRound(span.y()));
     }
     QCOMPARE(lines[0].size(), 5);
     const int border = lines[0][0];
