@@ -40,7 +40,6 @@ private Q_SLOTS:
     void tileGridInPixelsAndTwips();
     void colorsOfAGrab();
     void textsFitTheirControls();
-    void creationOrder();
     void tabOrderAndFirstFocus();
     void accessKeys();
     void comboNeverGrowsAndTypingChoosesNothing();
@@ -166,25 +165,6 @@ void WindowTest::textsFitTheirControls()
     QCOMPARE(form.cmdStart().font().pixelSize(), 18);
     QCOMPARE(form.Text1().font().pixelSize(), 32);
     QCOMPARE(QFontInfo(form.Label1().font()).family(), QStringLiteral("Liberation Sans"));
-}
-
-void WindowTest::creationOrder()
-{
-    FormFixture fixture;
-    QStringList order;
-    for (QObject *child : fixture.form.clientArea().children()) {
-        if (auto *tile = qobject_cast<TileBox *>(child))
-            order << QString::number(tile->Index());
-        else if (child == &fixture.form.Frame2()) order << "Frame2";
-        else if (child == &fixture.form.Combo1()) order << "Combo1";
-        else if (child == &fixture.form.Text2()) order << "Text2";
-        else if (child == &fixture.form.Label1()) order << "Label1";
-    }
-    QCOMPARE(order.join(' '), QStringLiteral("Frame2 Combo1 1 3 4 5 8 9 12 13 0 7 11 15 14 10 6 2 Text2 Label1"));
-    const QObjectList inFrame = fixture.form.Frame2().children();
-    const QObjectList expected{&fixture.form.Text1(), &fixture.form.cmdStart(), &fixture.form.cmdSolve(),
-                               &fixture.form.cmdExit(), &fixture.form.Label2()};
-    QCOMPARE(inFrame, expected);
 }
 
 void WindowTest::tabOrderAndFirstFocus()
