@@ -31,8 +31,8 @@ private Q_SLOTS:
     void startsWaitingForAPicture();
     void choosingShowsThePictureWhole_data();
     void choosingShowsThePictureWhole();
-    void choosingDuringPlayEndsTheGame();
-    void solveKeepsTheChosenSetAndTheBoxes();
+    void gameEnds_data();
+    void gameEnds();
     void dealDrawsAgainForADealtCell();
     void unsolvableDealExchangesTheFirstTwoTiles();
     void everyDealIsSolvableAndComplete();
@@ -43,7 +43,7 @@ private Q_SLOTS:
     void counterContinuesFromItsText_data();
     void counterContinuesFromItsText();
     void solvedByMovesPlaysOn();
-    void clicksOutsidePlayDoNothing();
+    void clicksBeforeAPictureDoNothing();
     void exitAsksAndEndsOnlyOnYes();
     void runTimeErrorIsReportedAndEnds();
 };
@@ -89,50 +89,49 @@ void ProceduresTest::choosingShowsThePictureWhole()
     QVERIFY(!fixture.form.cmdSolve().isEnabled());
     QCOMPARE(fixture.counter(), QStringLiteral("0"));
     QVERIFY(!fixture.form.Text2().isVisible());
-
-    // The same entry chosen again after a deal shows the picture whole again.
-    fixture.start();
-    QVERIFY(fixture.events.state().GameStarted);
-    fixture.choose(entry);
-    QCOMPARE(fixture.board(), Boards::inOrder());
-    QVERIFY(!fixture.events.state().GameStarted);
 }
 
-void ProceduresTest::choosingDuringPlayEndsTheGame()
+void ProceduresTest::gameEnds_data()
 {
+    QTest::addColumn<int>("dealt");
+    QTest::addColumn<int>("chosen");
+    QTest::newRow("choosing another picture") << 0 << 2;
+    QTest::newRow("choosing the same picture") << 1 << 1;
+    QTest::newRow("Solve") << 1 << -1;
+}
+
+// The picture shows whole, the counter reads 0 and clicks on the boxes do
+// nothing; the boxes keep their own settings as the deal made them.
+void ProceduresTest::gameEnds()
+{
+    QFETCH(int, dealt);
+    QFETCH(int, chosen);
     FormFixture fixture;
-    fixture.choose(0);
+    fixture.choose(dealt);
     fixture.start();
     fixture.form.Text1().setText(QStringLiteral("12"));
-    fixture.choose(2);
-    QCOMPARE(fixture.events.state().PictureChoice, Integer(2));
+    fixture.form.Picture1(4).setBackColor(0x000000FF);
+    if (chosen < 0)
+        fixture.solve();
+    else
+        fixture.choose(chosen);
+    const int picture = chosen < 0 ? dealt : chosen;
+    QCOMPARE(fixture.events.state().PictureChoice, Integer(picture));
+    QCOMPARE(fixture.form.Text2().text(), QString::number(picture));
+    QCOMPARE(fixture.form.Combo1().currentIndex(), picture);
     QCOMPARE(fixture.board(), Boards::inOrder());
     QCOMPARE(fixture.counter(), QStringLiteral("0"));
+    QVERIFY(!fixture.events.state().GameStarted);
     QVERIFY(!fixture.form.cmdSolve().isEnabled());
     QVERIFY(fixture.form.cmdStart().isEnabled());
-
-    fixture.clickTile(14);
-    QCOMPARE(fixture.board(), Boards::inOrder());
-    QVERIFY(fixture.messageBox.shown.isEmpty());
-}
-
-void ProceduresTest::solveKeepsTheChosenSetAndTheBoxes()
-{
-    FormFixture fixture;
-    fixture.choose(1);
-    fixture.start();
-    fixture.form.Picture1(4).setBackColor(0x000000FF);
-    fixture.solve();
-    QCOMPARE(fixture.board(), Boards::inOrder());
-    QCOMPARE(fixture.counter(), QStringLiteral("0"));
-    QCOMPARE(fixture.form.Text2().text(), QStringLiteral("1"));
-    QCOMPARE(fixture.form.Combo1().currentIndex(), 1);
-    QCOMPARE(fixture.events.state().PictureChoice, Integer(1));
-    QVERIFY(!fixture.form.cmdSolve().isEnabled());
-    QVERIFY(!fixture.events.state().GameStarted);
-    // Solve leaves the boxes' own settings as the deal made them.
     QVERIFY(fixture.form.Picture1(4).isEnabled());
     QCOMPARE(fixture.form.Picture1(4).BackColor(), 0x000000FFu);
+
+    for (int box = 0; box < Grid::CellCount; ++box)
+        fixture.clickTile(box);
+    QCOMPARE(fixture.board(), Boards::inOrder());
+    QCOMPARE(fixture.counter(), QStringLiteral("0"));
+    QVERIFY(fixture.messageBox.shown.isEmpty());
 }
 
 void ProceduresTest::dealDrawsAgainForADealtCell()
@@ -325,23 +324,15 @@ void ProceduresTest::solvedByMovesPlaysOn()
     QCOMPARE(fixture.counter(), QStringLiteral("2"));
 }
 
-void ProceduresTest::clicksOutsidePlayDoNothing()
+// Before a picture is chosen the boxes are disabled; the procedure itself
+// ignores clicks too.
+void ProceduresTest::clicksBeforeAPictureDoNothing()
 {
     FormFixture fixture;
-    // Before a picture is chosen the boxes are disabled; the procedure itself
-    // ignores clicks too.
     fixture.clickTile(0);
     fixture.form.Picture1(0).setEnabled(true);
     fixture.clickTile(0);
     QCOMPARE(fixture.form.Picture1(0).Picture()->Handle(), 0);
-
-    fixture.choose(0);
-    fixture.start();
-    fixture.solve();
-    for (int box = 0; box < Grid::CellCount; ++box)
-        fixture.clickTile(box);
-    QCOMPARE(fixture.board(), Boards::inOrder());
-    QCOMPARE(fixture.counter(), QStringLiteral("0"));
     QVERIFY(fixture.messageBox.shown.isEmpty());
 }
 
