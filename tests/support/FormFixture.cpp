@@ -35,6 +35,12 @@ void FormFixture::start()
     QTest::mouseClick(&form.cmdStart(), Qt::LeftButton);
 }
 
+void FormFixture::startGame(int entry)
+{
+    choose(entry);
+    start();
+}
+
 void FormFixture::solve()
 {
     QTest::mouseClick(&form.cmdSolve(), Qt::LeftButton);

@@ -15,6 +15,8 @@ public:
 
     void choose(int entry);
     void start();
+    // Chooses the entry and deals it with Start.
+    void startGame(int entry = 0);
     void solve();
     void clickTile(int box);
     // Clicks a box beside the hole: a move; returns the box clicked.

@@ -42,8 +42,7 @@ void DesktopTest::closeRequestAsksAsExitDoes()
     QFETCH(int, answer);
     QFETCH(QList<int>, statuses);
     FormFixture fixture;
-    fixture.choose(0);
-    fixture.start();
+    fixture.startGame();
     fixture.clickBesideHole();
     const auto board = fixture.board();
     QWidget *focus = QApplication::focusWidget();
@@ -131,8 +130,7 @@ void DesktopTest::doubleClickIsOneClick()
     QFETCH(QString, counter);
     QFETCH(int, refusals);
     FormFixture fixture;
-    fixture.choose(0);
-    fixture.start();
+    fixture.startGame();
     fixture.arrange(Boards::inOrder());
 
     const TileBox &tile = fixture.form.Picture1(Integer(box));

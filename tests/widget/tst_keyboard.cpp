@@ -9,8 +9,7 @@ namespace {
 // A game in play on the given board, the keyboard focus on box focus.
 void play(FormFixture &fixture, const Board &board, int focus)
 {
-    fixture.choose(0);
-    fixture.start();
+    fixture.startGame();
     fixture.arrange(board);
     fixture.form.Picture1(Integer(focus)).setFocus();
     QVERIFY(fixture.form.Picture1(Integer(focus)).hasFocus());

@@ -107,8 +107,7 @@ void ProceduresTest::gameEnds()
     QFETCH(int, dealt);
     QFETCH(int, chosen);
     FormFixture fixture;
-    fixture.choose(dealt);
-    fixture.start();
+    fixture.startGame(dealt);
     fixture.form.Text1().setText(QStringLiteral("12"));
     fixture.form.Picture1(4).setBackColor(0x000000FF);
     if (chosen < 0)
@@ -196,8 +195,7 @@ void ProceduresTest::everyDealIsSolvableAndComplete()
 void ProceduresTest::startDuringPlayDealsAnew()
 {
     FormFixture fixture;
-    fixture.choose(0);
-    fixture.start();
+    fixture.startGame();
     fixture.form.Text1().setText(QStringLiteral("7"));
     const int drawsBefore = fixture.random.draws;
     fixture.start();
@@ -211,8 +209,7 @@ void ProceduresTest::startDuringPlayDealsAnew()
 void ProceduresTest::sidewaysMoveThenDownMoveThenRefusal()
 {
     FormFixture fixture;
-    fixture.choose(0);
-    fixture.start();
+    fixture.startGame();
     const Board board{0, 1, 2, 3, 4, 15, 11, 7, 8, 9, 10, 6, 12, 13, 14, 5};
     fixture.arrange(board);
     fixture.form.Text1().setText(QStringLiteral("4"));
@@ -261,8 +258,7 @@ void ProceduresTest::neighboursOfTheHole()
     QFETCH(int, hole);
     QFETCH(QList<int>, movable);
     FormFixture fixture;
-    fixture.choose(1);
-    fixture.start();
+    fixture.startGame(1);
     const Board board = Boards::holeAt(hole);
     for (int box = 0; box < Grid::CellCount; ++box) {
         fixture.arrange(board);
@@ -297,8 +293,7 @@ void ProceduresTest::counterContinuesFromItsText()
     QFETCH(QString, before);
     QFETCH(QString, after);
     FormFixture fixture;
-    fixture.choose(0);
-    fixture.start();
+    fixture.startGame();
     fixture.form.Text1().setText(before);
     const int hole = fixture.hole();
     fixture.clickBesideHole();
@@ -312,8 +307,7 @@ void ProceduresTest::counterContinuesFromItsText()
 void ProceduresTest::solvedByMovesPlaysOn()
 {
     FormFixture fixture;
-    fixture.choose(0);
-    fixture.start();
+    fixture.startGame();
     fixture.arrange(Boards::holeAt(14));
     fixture.clickTile(15);
     QCOMPARE(fixture.board(), Boards::inOrder());
@@ -339,8 +333,7 @@ void ProceduresTest::clicksBeforeAPictureDoNothing()
 void ProceduresTest::exitAsksAndEndsOnlyOnYes()
 {
     FormFixture fixture;
-    fixture.choose(0);
-    fixture.start();
+    fixture.startGame();
     fixture.form.Text1().setText(QStringLiteral("3"));
     const Board board = fixture.board();
 
@@ -367,8 +360,7 @@ void ProceduresTest::exitAsksAndEndsOnlyOnYes()
 void ProceduresTest::runTimeErrorIsReportedAndEnds()
 {
     FormFixture fixture;
-    fixture.choose(0);
-    fixture.start();
+    fixture.startGame();
     fixture.form.Text1().setText(QStringLiteral("many"));
     fixture.clickBesideHole();
     QCOMPARE(fixture.messageBox.shown.size(), 1);

@@ -174,8 +174,7 @@ void WindowTest::tabOrderAndFirstFocus()
     QVERIFY(QTest::qWaitForWindowActive(&fixture.form));
     QCOMPARE(QApplication::focusWidget(), &fixture.form.Combo1());
 
-    fixture.choose(0);
-    fixture.start();
+    fixture.startGame();
     frmMain &form = fixture.form;
     form.Picture1(2).setFocus();
     QList<QWidget *> expected;
