@@ -27,9 +27,16 @@ Operation operation(Compute compute)
 
 const QVariant Error;
 
+using Procedure = std::function<void()>;
+
+class FailingMessageBox : public MessageBox {
+    int show(const QString &, int, const QString &) override { throw std::runtime_error("no display"); }
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(Operation)
+Q_DECLARE_METATYPE(Procedure)
 
 class RuntimeTest : public QObject {
     Q_OBJECT
@@ -40,8 +47,8 @@ private Q_SLOTS:
     void conversionsIgnoreTheLocale();
     void randomValuesStayBelowOne();
     void randomReseedsFromTheClock();
-    void errorTrapReportsAndEnds();
-    void errorTrapLeavesSuccessAlone();
+    void errorTrap_data();
+    void errorTrap();
 };
 
 // A result of Error: the operation raises a run-time error.
@@ -150,42 +157,36 @@ void RuntimeTest::randomReseedsFromTheClock()
     QVERIFY(differ);
 }
 
-void RuntimeTest::errorTrapReportsAndEnds()
+void RuntimeTest::errorTrap_data()
 {
-    ScriptedMessageBox messageBox;
-    RecordingProgramEnd programEnd;
-    ErrorTrap trap(messageBox, programEnd);
-
-    trap.run([] { throw RuntimeError::overflow(); });
-    QCOMPARE(messageBox.shown.size(), 1);
-    QVERIFY(messageBox.shown[0].prompt.contains(QStringLiteral("Overflow")));
-    QCOMPARE(messageBox.shown[0].style, int(MessageBox::Critical));
-    QVERIFY(messageBox.shown[0].title.isEmpty());
-    QCOMPARE(programEnd.statuses, QList<int>{1});
-
-    trap.run([] { throw std::bad_alloc(); });
-    QCOMPARE(messageBox.shown.size(), 2);
-    QCOMPARE(programEnd.statuses.size(), 2);
-
+    QTest::addColumn<Procedure>("procedure");
+    QTest::addColumn<bool>("reportFails");
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<QList<int>>("statuses");
+    QTest::newRow("run-time error") << Procedure([] { throw RuntimeError::overflow(); }) << false << "Overflow" << QList<int>{1};
+    QTest::newRow("other exception") << Procedure([] { throw std::bad_alloc(); }) << false << "bad_alloc" << QList<int>{1};
     // A report that fails itself still ends the program.
-    class FailingMessageBox : public MessageBox {
-        int show(const QString &, int, const QString &) override { throw std::runtime_error("no display"); }
-    } failing;
-    ErrorTrap failingTrap(failing, programEnd);
-    failingTrap.run([] { throw RuntimeError::typeMismatch(); });
-    QCOMPARE(programEnd.statuses.size(), 3);
+    QTest::newRow("failing report") << Procedure([] { throw RuntimeError::typeMismatch(); }) << true << "" << QList<int>{1};
+    QTest::newRow("success") << Procedure([] {}) << false << "" << QList<int>{};
 }
 
-void RuntimeTest::errorTrapLeavesSuccessAlone()
+void RuntimeTest::errorTrap()
 {
+    QFETCH(Procedure, procedure);
+    QFETCH(bool, reportFails);
+    QFETCH(QString, report);
+    QFETCH(QList<int>, statuses);
     ScriptedMessageBox messageBox;
+    FailingMessageBox failing;
     RecordingProgramEnd programEnd;
-    ErrorTrap trap(messageBox, programEnd);
-    bool ran = false;
-    trap.run([&] { ran = true; });
-    QVERIFY(ran);
-    QVERIFY(messageBox.shown.isEmpty());
-    QVERIFY(programEnd.statuses.isEmpty());
+    ErrorTrap(reportFails ? static_cast<MessageBox &>(failing) : messageBox, programEnd).run(procedure);
+    QCOMPARE(programEnd.statuses, statuses);
+    QCOMPARE(messageBox.shown.size(), report.isEmpty() ? 0 : 1);
+    if (report.isEmpty())
+        return;
+    QVERIFY(messageBox.shown[0].prompt.contains(report));
+    QCOMPARE(messageBox.shown[0].style, int(MessageBox::Critical));
+    QVERIFY(messageBox.shown[0].title.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(RuntimeTest)
