@@ -28,10 +28,10 @@ QPoint GameScreen::boxCentre(int box)
     return BoardReader::boxRect(box).center();
 }
 
-int GameScreen::boxAt(int from, bool (*test)(int rows, int columns))
+int GameScreen::boxAt(int from, int rows, int columns)
 {
     for (int box = 0; box < BoardReader::Boxes; ++box) {
-        if (test(std::abs(Grid::row(box) - Grid::row(from)), std::abs(Grid::column(box) - Grid::column(from))))
+        if (std::abs(Grid::row(box) - Grid::row(from)) == rows && std::abs(Grid::column(box) - Grid::column(from)) == columns)
             return box;
     }
     return -1;
@@ -82,6 +82,22 @@ QString GameScreen::showsWhole(int picture) const
     if (board == Boards::inOrder())
         return {};
     return QStringLiteral("picture %1 is not shown whole: %2").arg(picture).arg(BoardReader::describe(board));
+}
+
+QString GameScreen::showsBoard(int picture, const Board &board, const QImage &counter, bool changed) const
+{
+    const auto shows = [&](const QImage &screen) {
+        return boardOn(screen, picture) == board && (counterOn(screen) != counter) == changed;
+    };
+    const QImage shot = display_.screenshotWhen(shows);
+    if (shot.isNull())
+        return display_.lastError();
+    if (shows(shot))
+        return {};
+    return QStringLiteral("%1 with the move counter %2, not %3")
+        .arg(BoardReader::describe(boardOn(shot, picture)),
+             counterOn(shot) == counter ? QStringLiteral("unchanged") : QStringLiteral("changed"),
+             BoardReader::describe(board));
 }
 
 QImage GameScreen::dealShown(int picture) const
