@@ -44,7 +44,6 @@ private Q_SLOTS:
     void counterContinuesFromItsText();
     void solvedByMovesPlaysOn();
     void clicksBeforeAPictureDoNothing();
-    void exitAsksAndEndsOnlyOnYes();
     void runTimeErrorIsReportedAndEnds();
 };
 
@@ -328,33 +327,6 @@ void ProceduresTest::clicksBeforeAPictureDoNothing()
     fixture.clickTile(0);
     QCOMPARE(fixture.form.Picture1(0).Picture()->Handle(), 0);
     QVERIFY(fixture.messageBox.shown.isEmpty());
-}
-
-void ProceduresTest::exitAsksAndEndsOnlyOnYes()
-{
-    FormFixture fixture;
-    fixture.startGame();
-    fixture.form.Text1().setText(QStringLiteral("3"));
-    const Board board = fixture.board();
-
-    fixture.messageBox.answers = {MessageBox::No};
-    QTest::mouseClick(&fixture.form.cmdExit(), Qt::LeftButton);
-    QCOMPARE(fixture.messageBox.shown.size(), 1);
-    QCOMPARE(fixture.messageBox.shown[0].prompt, QStringLiteral("Are you sure you want to quit?"));
-    QCOMPARE(fixture.messageBox.shown[0].title, QStringLiteral("Quit?"));
-    QCOMPARE(fixture.messageBox.shown[0].style, 36);
-    QVERIFY(fixture.programEnd.statuses.isEmpty());
-    QCOMPARE(fixture.board(), board);
-    QCOMPARE(fixture.counter(), QStringLiteral("3"));
-    QVERIFY(fixture.events.state().GameStarted);
-    QVERIFY(fixture.form.cmdSolve().isEnabled());
-    fixture.clickBesideHole();
-    QCOMPARE(fixture.counter(), QStringLiteral("4"));
-
-    fixture.messageBox.answers = {MessageBox::Yes};
-    QTest::mouseClick(&fixture.form.cmdExit(), Qt::LeftButton);
-    QCOMPARE(fixture.messageBox.shown.size(), 2);
-    QCOMPARE(fixture.programEnd.statuses, QList<int>{0});
 }
 
 void ProceduresTest::runTimeErrorIsReportedAndEnds()
