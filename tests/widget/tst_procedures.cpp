@@ -61,10 +61,7 @@ void ProceduresTest::startsWaitingForAPicture()
         QCOMPARE(fixture.form.Picture1(box).Picture()->Handle(), 0);
         QVERIFY(!fixture.form.Picture1(box).isEnabled());
     }
-    const FormState &state = fixture.events.state();
-    QVERIFY(!state.GameStarted);
-    QCOMPARE(state.PictureChoice, Integer(0));
-    QCOMPARE(state.CellOrder(15), Integer(0));
+    QVERIFY(!fixture.events.state().GameStarted);
 }
 
 void ProceduresTest::choosingShowsThePictureWhole_data()
