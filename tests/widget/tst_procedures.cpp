@@ -10,19 +10,18 @@
 
 namespace {
 
-// The generator value that draws the given cell.
-float drawing(int cell)
+// The generator values that draw the given cells.
+QList<float> drawings(std::initializer_list<int> cells)
 {
-    return (float(cell) + 0.5f) / float(Grid::CellCount);
-}
-
-void scriptDeal(FormFixture &fixture, const Board &deal)
-{
-    for (int cell : deal)
-        fixture.random.values.append(drawing(cell));
+    QList<float> values;
+    for (int cell : cells)
+        values << (float(cell) + 0.5f) / float(Grid::CellCount);
+    return values;
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(Board)
 
 class ProceduresTest : public QObject {
     Q_OBJECT
@@ -33,8 +32,8 @@ private Q_SLOTS:
     void choosingShowsThePictureWhole();
     void gameEnds_data();
     void gameEnds();
-    void dealDrawsAgainForADealtCell();
-    void unsolvableDealExchangesTheFirstTwoTiles();
+    void deals_data();
+    void deals();
     void everyDealIsSolvableAndComplete();
     void startDuringPlayDealsAnew();
     void sidewaysMoveThenDownMove();
@@ -128,17 +127,32 @@ void ProceduresTest::gameEnds()
     QVERIFY(fixture.messageBox.shown.isEmpty());
 }
 
-void ProceduresTest::dealDrawsAgainForADealtCell()
+void ProceduresTest::deals_data()
 {
+    QTest::addColumn<QList<float>>("values");
+    QTest::addColumn<Board>("dealt");
+    QTest::addColumn<int>("draws");
+    QTest::newRow("a cell drawn twice is drawn again")
+        << QList<float>{0.5f, 0.53f, 0.0f} + drawings({1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13, 14, 15})
+        << Board{8, 0, 1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13, 14, 15} << 17;
+    // Hole in box 0, the other fifteen in order: an odd permutation with the
+    // hole an even distance from home, which no sequence of moves can solve.
+    QTest::newRow("unsolvable: the first two tiles trade")
+        << drawings({15, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14})
+        << Board{15, 1, 0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14} << 16;
+    QTest::newRow("one transposition from solved, hole at home: they trade back")
+        << drawings({1, 0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}) << Boards::inOrder() << 16;
+}
+
+void ProceduresTest::deals()
+{
+    QFETCH(QList<float>, values);
+    QFETCH(Board, dealt);
+    QFETCH(int, draws);
     FormFixture fixture;
     fixture.choose(0);
-    fixture.random.values = {0.5f, 0.53f, 0.0f};
-    const Board rest{1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13, 14, 15};
-    for (int cell : rest)
-        fixture.random.values.append(drawing(cell));
+    fixture.random.values = values;
     fixture.start();
-
-    const Board dealt{8, 0, 1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13, 14, 15};
     QCOMPARE(fixture.board(), dealt);
     const FormState &state = fixture.events.state();
     for (Integer box = 0; box < Grid::CellCount; ++box) {
@@ -146,31 +160,12 @@ void ProceduresTest::dealDrawsAgainForADealtCell()
         QVERIFY(fixture.form.Picture1(box).isEnabled());
         QCOMPARE(fixture.form.Picture1(box).BackColor(), ColorValue::LightCyan);
     }
-    QCOMPARE(fixture.random.draws, 17);
+    QCOMPARE(fixture.random.draws, draws);
     QCOMPARE(fixture.random.reseeds, 1);
     QVERIFY(state.GameStarted);
     QVERIFY(fixture.form.cmdSolve().isEnabled());
     QVERIFY(fixture.form.cmdStart().isEnabled());
     QCOMPARE(fixture.counter(), QStringLiteral("0"));
-}
-
-void ProceduresTest::unsolvableDealExchangesTheFirstTwoTiles()
-{
-    FormFixture fixture;
-    fixture.choose(0);
-    // Hole in box 0, the other fifteen in order: an odd permutation with the
-    // hole an even distance from home, which no sequence of moves can solve.
-    scriptDeal(fixture, {15, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14});
-    fixture.start();
-    const Board mended{15, 1, 0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
-    QCOMPARE(fixture.board(), mended);
-    QCOMPARE(fixture.events.state().CellOrder(1), Integer(1));
-    QCOMPARE(fixture.events.state().CellOrder(2), Integer(0));
-
-    // One transposition from solved, hole at home: the first two boxes trade back.
-    scriptDeal(fixture, {1, 0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15});
-    fixture.start();
-    QCOMPARE(fixture.board(), Boards::inOrder());
 }
 
 void ProceduresTest::everyDealIsSolvableAndComplete()
