@@ -43,7 +43,6 @@ private Q_SLOTS:
     void tabOrderAndFirstFocus();
     void accessKeys();
     void comboNeverGrowsAndTypingChoosesNothing();
-    void tileBoxShowsItsCellInsideTheBorder();
 };
 
 void WindowTest::windowIsFixedAndFrameless()
@@ -232,20 +231,6 @@ void WindowTest::comboNeverGrowsAndTypingChoosesNothing()
     QCOMPARE(fixture.form.Text2().text(), QStringLiteral("1"));
     QCOMPARE(fixture.events.state().PictureChoice, Integer(1));
     QVERIFY(fixture.form.Text1().isReadOnly());
-}
-
-void WindowTest::tileBoxShowsItsCellInsideTheBorder()
-{
-    FormFixture fixture;
-    fixture.choose(2);
-    for (Integer box : {0, 7, 15}) {
-        const QImage tile = grabbed(fixture.form.Picture1(box));
-        const QImage cell = fixture.form.PictureClip1(2).cellPicture(box)->image();
-        for (int y = 0; y < 90; ++y)
-            for (int x = 0; x < 76; ++x)
-                QCOMPARE(tile.pixel(1 + x, 1 + y), cell.pixel(x, y));
-        QCOMPARE(tile.pixelColor(0, 0), QColor(Qt::black));
-    }
 }
 
 QTEST_MAIN(WindowTest)
