@@ -4,8 +4,6 @@
 
 #include <QStringList>
 
-#include <numeric>
-
 namespace {
 
 // A box shows its cell inside a one-pixel border; the picture's cells lie one
@@ -50,13 +48,6 @@ QRect BoardReader::cellRect(int cell)
     return {QPoint(CellStep.x() * Grid::column(cell), CellStep.y() * Grid::row(cell)), Visible};
 }
 
-BoardReader::Board BoardReader::whole()
-{
-    Board board{};
-    std::iota(board.begin(), board.end(), 0);
-    return board;
-}
-
 QString BoardReader::describe(const Board &board)
 {
     QStringList boxes;
@@ -77,7 +68,7 @@ int BoardReader::cellShown(const QImage &screen, QPoint clientOrigin, int box) c
     return NoCell;
 }
 
-BoardReader::Board BoardReader::read(const QImage &screen, QPoint clientOrigin) const
+Board BoardReader::read(const QImage &screen, QPoint clientOrigin) const
 {
     Board board{};
     for (int box = 0; box < Boxes; ++box)

@@ -1,13 +1,11 @@
 #pragma once
 
-#include "pictures/Grid.h"
+#include "Boards.h"
 
 #include <QImage>
 #include <QPoint>
 #include <QRect>
 #include <QString>
-
-#include <array>
 
 // Tells which cell of a picture each tile box shows on a screenshot, by
 // comparing the visible part of the box with every cell of the picture.
@@ -16,16 +14,14 @@ class BoardReader
 public:
     static constexpr int Side = Grid::Side;
     static constexpr int Boxes = Grid::CellCount;
+    // Read where a box shows no cell of the picture.
     static constexpr int NoCell = -1;
-    // The cell each box shows, NoCell where it shows none.
-    using Board = std::array<int, Boxes>;
 
     explicit BoardReader(const QImage &picture);
 
     // Box rectangles in the client area, border included.
     static QRect boxRect(int box);
     static QRect insideRect(int box);
-    static Board whole();
     static QString describe(const Board &board);
 
     int cellShown(const QImage &screen, QPoint clientOrigin, int box) const;

@@ -3,8 +3,6 @@
 #include "GameProgram.h"
 #include "VirtualDisplay.h"
 
-#include <algorithm>
-
 std::vector<BoardReader> GameScreen::readPictures(QString *error)
 {
     std::vector<BoardReader> readers;
@@ -30,16 +28,10 @@ QPoint GameScreen::boxCentre(int box)
     return BoardReader::boxRect(box).center();
 }
 
-bool GameScreen::isDeal(BoardReader::Board board)
-{
-    std::sort(board.begin(), board.end());
-    return board == BoardReader::whole();
-}
-
-int GameScreen::boxAt(int from, bool (*test)(int rows, int columns))
+int GameScreen::boxAt(int from, int rows, int columns)
 {
     for (int box = 0; box < BoardReader::Boxes; ++box) {
-        if (test(std::abs(Grid::row(box) - Grid::row(from)), std::abs(Grid::column(box) - Grid::column(from))))
+        if (std::abs(Grid::row(box) - Grid::row(from)) == rows && std::abs(Grid::column(box) - Grid::column(from)) == columns)
             return box;
     }
     return -1;
@@ -50,7 +42,7 @@ QImage GameScreen::counterOn(const QImage &shot) const
     return shot.copy(game_.toScreen(Counter));
 }
 
-BoardReader::Board GameScreen::boardOn(const QImage &shot, int picture) const
+Board GameScreen::boardOn(const QImage &shot, int picture) const
 {
     return readers_[std::size_t(picture)].read(shot, game_.toScreen(QPoint()));
 }
@@ -83,20 +75,36 @@ bool GameScreen::pressKeys(const QStringList &keys) const
 QString GameScreen::showsWhole(int picture) const
 {
     const QImage shot = display_.screenshotWhen(
-        [&](const QImage &screen) { return boardOn(screen, picture) == BoardReader::whole(); });
+        [&](const QImage &screen) { return boardOn(screen, picture) == Boards::inOrder(); });
     if (shot.isNull())
         return display_.lastError();
-    const BoardReader::Board board = boardOn(shot, picture);
-    if (board == BoardReader::whole())
+    const Board board = boardOn(shot, picture);
+    if (board == Boards::inOrder())
         return {};
     return QStringLiteral("picture %1 is not shown whole: %2").arg(picture).arg(BoardReader::describe(board));
+}
+
+QString GameScreen::showsBoard(int picture, const Board &board, const QImage &counter, bool changed) const
+{
+    const auto shows = [&](const QImage &screen) {
+        return boardOn(screen, picture) == board && (counterOn(screen) != counter) == changed;
+    };
+    const QImage shot = display_.screenshotWhen(shows);
+    if (shot.isNull())
+        return display_.lastError();
+    if (shows(shot))
+        return {};
+    return QStringLiteral("%1 with the move counter %2, not %3")
+        .arg(BoardReader::describe(boardOn(shot, picture)),
+             counterOn(shot) == counter ? QStringLiteral("unchanged") : QStringLiteral("changed"),
+             BoardReader::describe(board));
 }
 
 QImage GameScreen::dealShown(int picture) const
 {
     return display_.screenshotWhen([&](const QImage &screen) {
-        const BoardReader::Board board = boardOn(screen, picture);
-        return isDeal(board) && board != BoardReader::whole();
+        const Board board = boardOn(screen, picture);
+        return Boards::isDeal(board) && board != Boards::inOrder();
     });
 }
 
@@ -108,7 +116,7 @@ QImage GameScreen::chooseAndDeal(int picture) const
     if (!focusCombo() || !pressKeys(down) || !showsWhole(picture).isEmpty() || !game_.click(StartButton.center()))
         return {};
     const QImage shot = dealShown(picture);
-    return isDeal(boardOn(shot, picture)) ? shot : QImage();
+    return Boards::isDeal(boardOn(shot, picture)) ? shot : QImage();
 }
 
 std::optional<QString> GameScreen::waitForBox(const QString &namePattern) const

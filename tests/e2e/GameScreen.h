@@ -37,18 +37,20 @@ public:
     GameScreen(const VirtualDisplay &display, const GameProgram &game, const std::vector<BoardReader> &readers);
 
     static QPoint boxCentre(int box);
-    static bool isDeal(BoardReader::Board board);
-    // The first box whose row and column distances from box `from` the test accepts.
-    static int boxAt(int from, bool (*test)(int rows, int columns));
+    // The first box that many rows and columns away from box `from`.
+    static int boxAt(int from, int rows, int columns);
 
     QImage counterOn(const QImage &shot) const;
-    BoardReader::Board boardOn(const QImage &shot, int picture) const;
+    Board boardOn(const QImage &shot, int picture) const;
 
     bool chooseWithMouse(int entry) const;
     bool focusCombo() const;
     bool pressKeys(const QStringList &keys) const;
     // Empty when the picture comes to show whole, else what shows.
     QString showsWhole(int picture) const;
+    // Empty when the boxes come to show board and the counter to look as on
+    // counter (changed: to look otherwise), else what shows.
+    QString showsBoard(int picture, const Board &board, const QImage &counter, bool changed = false) const;
     // Screenshots until the boxes show a deal of the picture; the last one taken.
     QImage dealShown(int picture) const;
     // Chooses the picture with the keys and deals it with Start; the

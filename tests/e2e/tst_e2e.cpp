@@ -210,12 +210,11 @@ void EndToEndTest::quit()
     // A dealt board, so that answering No can be seen to leave the game as it was.
     X_VERIFY(screen_->focusCombo());
     X_VERIFY(screen_->pressKeys({QStringLiteral("Down")}));
-    const QString whole = screen_->showsWhole(0);
-    QVERIFY2(whole.isEmpty(), qPrintable(whole));
+    QCOMPARE(screen_->showsWhole(0), QString());
     X_VERIFY(game_->click(GameScreen::StartButton.center()));
     const QImage dealt = screen_->dealShown(0);
-    const BoardReader::Board board = screen_->boardOn(dealt, 0);
-    QVERIFY2(GameScreen::isDeal(board), qPrintable(BoardReader::describe(board)));
+    const Board board = screen_->boardOn(dealt, 0);
+    QVERIFY2(Boards::isDeal(board), qPrintable(BoardReader::describe(board)));
 
     QStringList titles;
     for (const Ask ask : {Ask::WithKeys, Ask::WithExitButton}) {
@@ -225,10 +224,7 @@ void EndToEndTest::quit()
         X_VERIFY(display_->waitUntilGone(box->window));
         QCOMPARE(game_->process().state(), QProcess::Running);
         QVERIFY(display_->isMapped(game_->window()));
-        const QImage after = display_->screenshotWhen(
-            [&](const QImage &screen) { return screen_->boardOn(screen, 0) == board && screen_->counterOn(screen) == screen_->counterOn(dealt); });
-        QCOMPARE(BoardReader::describe(screen_->boardOn(after, 0)), BoardReader::describe(board));
-        QVERIFY2(screen_->counterOn(after) == screen_->counterOn(dealt), "the move counter changed");
+        QCOMPARE(screen_->showsBoard(0, board, screen_->counterOn(dealt)), QString());
     }
 
     const std::optional<QuestionBox> box = answerQuestion(Ask::WithKeys, QStringLiteral("Return"));
@@ -245,8 +241,7 @@ void EndToEndTest::choosePictureWithMouse()
 {
     for (int entry : {1, 2, 0}) {
         X_VERIFY(screen_->chooseWithMouse(entry));
-        const QString whole = screen_->showsWhole(entry);
-        QVERIFY2(whole.isEmpty(), qPrintable(whole));
+        QCOMPARE(screen_->showsWhole(entry), QString());
     }
 }
 
@@ -275,43 +270,34 @@ void EndToEndTest::play()
     // Tiles do nothing before a picture is chosen and Start pressed. A move
     // or a refused move would show once the question box has come and gone,
     // as the program handles the clicks before the keys that open it.
-    const int besideHome = GameScreen::boxAt(Hole, [](int rows, int columns) { return rows + columns == 1; });
+    const int besideHome = GameScreen::boxAt(Hole, 0, 1);
     X_VERIFY(game_->click(GameScreen::boxCentre(besideHome)));
     X_VERIFY(screen_->chooseWithMouse(Picture));
-    QString whole = screen_->showsWhole(Picture);
-    QVERIFY2(whole.isEmpty(), qPrintable(whole));
+    QCOMPARE(screen_->showsWhole(Picture), QString());
     X_VERIFY(game_->click(GameScreen::boxCentre(besideHome)));
     X_VERIFY(game_->click(GameScreen::boxCentre(0)));
     X_VERIFY(answerQuestion(Ask::WithKeys, QStringLiteral("n")));
-    whole = screen_->showsWhole(Picture);
-    QVERIFY2(whole.isEmpty(), qPrintable(whole));
+    QCOMPARE(screen_->showsWhole(Picture), QString());
     QStringList messages = display_->visibleWindows({QStringLiteral("--name"), QStringLiteral("^Vennaro$")});
     messages.removeAll(game_->window());
     QVERIFY2(messages.isEmpty(), "a tile click before Start opened a message box");
 
     X_VERIFY(game_->click(GameScreen::StartButton.center()));
     QImage shot = screen_->dealShown(Picture);
-    BoardReader::Board board = screen_->boardOn(shot, Picture);
-    QVERIFY2(GameScreen::isDeal(board), qPrintable(BoardReader::describe(board)));
+    Board board = screen_->boardOn(shot, Picture);
+    QVERIFY2(Boards::isDeal(board), qPrintable(BoardReader::describe(board)));
     const QImage counterAtStart = screen_->counterOn(shot);
 
-    const auto hole = int(std::find(board.begin(), board.end(), Hole) - board.begin());
-    const int movedHole = GameScreen::boxAt(hole, [](int rows, int columns) { return rows + columns == 1; });
+    const int hole = Boards::hole(board);
+    const int movedHole = GameScreen::boxAt(hole, 1, 0);
     X_VERIFY(game_->click(GameScreen::boxCentre(movedHole)));
     std::swap(board[std::size_t(hole)], board[std::size_t(movedHole)]);
-    shot = display_->screenshotWhen(
-        [&](const QImage &screen) { return screen_->boardOn(screen, Picture) == board && screen_->counterOn(screen) != counterAtStart; });
-    QCOMPARE(BoardReader::describe(screen_->boardOn(shot, Picture)), BoardReader::describe(board));
-    QVERIFY2(screen_->counterOn(shot) != counterAtStart, "the move counter did not change after a move");
+    QCOMPARE(screen_->showsBoard(Picture, board, counterAtStart, true), QString());
 
-    // Diagonal, and two boxes along the same row or column, from the hole.
-    const int refused[] = {
-        GameScreen::boxAt(movedHole, [](int rows, int columns) { return rows == 1 && columns == 1; }),
-        GameScreen::boxAt(movedHole, [](int rows, int columns) { return rows + columns == 2 && rows != columns; }),
-    };
+    // Diagonal, and two boxes along the same row, from the hole.
+    const QImage counterAfterMove = screen_->counterOn(display_->screenshot());
     const QString main = game_->window();
-    for (int box : refused) {
-        const QImage counterBefore = screen_->counterOn(shot);
+    for (int box : {GameScreen::boxAt(movedHole, 1, 1), GameScreen::boxAt(movedHole, 0, 2)}) {
         X_VERIFY(game_->click(GameScreen::boxCentre(box)));
         const std::optional<QString> message =
             display_->waitForWindow({QStringLiteral("--name"), QStringLiteral("^Vennaro$")},
@@ -320,24 +306,18 @@ void EndToEndTest::play()
         QVERIFY(display_->isMapped(*message));
         X_VERIFY(display_->pressKeys(*message, {QStringLiteral("Return")}));
         X_VERIFY(display_->waitUntilGone(*message));
-        shot = display_->screenshotWhen([&](const QImage &screen) {
-            return screen_->boardOn(screen, Picture) == board && screen_->counterOn(screen) == counterBefore;
-        });
-        QCOMPARE(BoardReader::describe(screen_->boardOn(shot, Picture)), BoardReader::describe(board));
-        QVERIFY2(screen_->counterOn(shot) == counterBefore,
-                 qPrintable(QStringLiteral("the move counter changed after box %1 was refused").arg(box)));
+        QCOMPARE(screen_->showsBoard(Picture, board, counterAfterMove), QString());
     }
 
     X_VERIFY(game_->click(GameScreen::SolveButton.center()));
-    whole = screen_->showsWhole(Picture);
-    QVERIFY2(whole.isEmpty(), qPrintable(whole));
+    QCOMPARE(screen_->showsWhole(Picture), QString());
 
     X_VERIFY(game_->click(GameScreen::StartButton.center()));
     shot = display_->screenshotWhen([&](const QImage &screen) {
-        const BoardReader::Board dealt = screen_->boardOn(screen, Picture);
-        return GameScreen::isDeal(dealt) && dealt != BoardReader::whole() && screen_->counterOn(screen) == counterAtStart;
+        const Board dealt = screen_->boardOn(screen, Picture);
+        return Boards::isDeal(dealt) && dealt != Boards::inOrder() && screen_->counterOn(screen) == counterAtStart;
     });
-    QVERIFY2(GameScreen::isDeal(screen_->boardOn(shot, Picture)), qPrintable(BoardReader::describe(screen_->boardOn(shot, Picture))));
+    QVERIFY2(Boards::isDeal(screen_->boardOn(shot, Picture)), qPrintable(BoardReader::describe(screen_->boardOn(shot, Picture))));
     QVERIFY2(screen_->counterOn(shot) == counterAtStart, "Start did not set the move counter back");
 }
 

@@ -35,6 +35,12 @@ void FormFixture::start()
     QTest::mouseClick(&form.cmdStart(), Qt::LeftButton);
 }
 
+void FormFixture::startGame(int entry)
+{
+    choose(entry);
+    start();
+}
+
 void FormFixture::solve()
 {
     QTest::mouseClick(&form.cmdSolve(), Qt::LeftButton);
@@ -61,15 +67,15 @@ int FormFixture::cellShownBy(int box) const
     return -1;
 }
 
-std::array<int, Grid::CellCount> FormFixture::board() const
+Board FormFixture::board() const
 {
-    std::array<int, Grid::CellCount> cells{};
+    Board cells{};
     for (int box = 0; box < Grid::CellCount; ++box)
         cells[std::size_t(box)] = cellShownBy(box);
     return cells;
 }
 
-void FormFixture::arrange(const std::array<int, Grid::CellCount> &arrangement)
+void FormFixture::arrange(const Board &arrangement)
 {
     for (int box = 0; box < Grid::CellCount; ++box)
         form.Picture1(Integer(box)).setPicture(
@@ -78,8 +84,7 @@ void FormFixture::arrange(const std::array<int, Grid::CellCount> &arrangement)
 
 int FormFixture::hole() const
 {
-    const auto cells = board();
-    return int(std::find(cells.begin(), cells.end(), Grid::BlankCell) - cells.begin());
+    return Boards::hole(board());
 }
 
 QString FormFixture::counter() const

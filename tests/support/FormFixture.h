@@ -1,12 +1,11 @@
 #pragma once
 
+#include "Boards.h"
 #include "RecordingProgramEnd.h"
 #include "ScriptedMessageBox.h"
 #include "ScriptedRandom.h"
 #include "app/FormEvents.h"
 #include "ui/frmMain.h"
-
-#include <array>
 
 // The window with its procedures wired to scripted services, loaded and shown
 // as the program does, and ways to act on it through its real controls.
@@ -16,6 +15,8 @@ public:
 
     void choose(int entry);
     void start();
+    // Chooses the entry and deals it with Start.
+    void startGame(int entry = 0);
     void solve();
     void clickTile(int box);
     // Clicks a box beside the hole: a move; returns the box clicked.
@@ -23,9 +24,9 @@ public:
 
     // The cell of the chosen set that the box shows, or -1 for none.
     int cellShownBy(int box) const;
-    std::array<int, Grid::CellCount> board() const;
+    Board board() const;
     // Puts cell arrangement[i] into box i, as a deal would leave it.
-    void arrange(const std::array<int, Grid::CellCount> &arrangement);
+    void arrange(const Board &arrangement);
     int hole() const;
     QString counter() const;
 

@@ -1,3 +1,4 @@
+#include "ImageDifference.h"
 #include "pictures/PictureClip.h"
 #include "runtime/RuntimeError.h"
 
@@ -34,16 +35,6 @@ QString writePositionPicture(const QTemporaryDir &dir, int width, int height)
     const QString path = dir.filePath(QStringLiteral("%1x%2.bmp").arg(width).arg(height));
     save(positionPicture(width, height), path);
     return path;
-}
-
-double distance(const QImage &a, const QImage &b)
-{
-    double sum = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            for (int shift : {0, 8, 16})
-                sum += std::abs(int((a.pixel(x, y) >> shift) & 0xFF) - int((b.pixel(x, y) >> shift) & 0xFF));
-    return sum;
 }
 
 } // namespace
@@ -136,7 +127,7 @@ void PicturesTest::storedPicturesGiveFullCells()
             const QImage reduced = fine.scaled(78, 92, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
             QList<double> distances;
             for (Integer other = 0; other < 16; ++other)
-                distances << distance(reduced, clip.cellPicture(other)->image());
+                distances << ImageDifference::mean(reduced, clip.cellPicture(other)->image());
             QCOMPARE(std::min_element(distances.begin(), distances.end()) - distances.begin(), cell);
         }
     }

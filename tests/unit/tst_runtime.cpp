@@ -10,116 +10,116 @@
 #include <QTest>
 #include <array>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <thread>
+
+namespace {
+
+// A conversion or a sum, its result in a variant.
+using Operation = std::function<QVariant()>;
+
+template <typename Compute>
+Operation operation(Compute compute)
+{
+    return [compute] { return QVariant::fromValue(compute()); };
+}
+
+const QVariant Error;
+
+using Procedure = std::function<void()>;
+
+class FailingMessageBox : public MessageBox {
+    int show(const QString &, int, const QString &) override { throw std::runtime_error("no display"); }
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Operation)
+Q_DECLARE_METATYPE(Procedure)
 
 class RuntimeTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void numberToText_data();
-    void numberToText();
-    void textToNumber();
-    void textToNumberRejectsNonNumbers_data();
-    void textToNumberRejectsNonNumbers();
-    void integerOverflowIsAnError();
-    void floatFaultsAreErrors();
-    void floorToInteger();
-    void arrayIndexOutsideIsAnError();
+    void results_data();
+    void results();
+    void conversionsIgnoreTheLocale();
     void randomValuesStayBelowOne();
     void randomReseedsFromTheClock();
-    void errorTrapReportsAndEnds();
-    void errorTrapLeavesSuccessAlone();
+    void errorTrap_data();
+    void errorTrap();
 };
 
-void RuntimeTest::numberToText_data()
+// A result of Error: the operation raises a run-time error.
+void RuntimeTest::results_data()
 {
-    QTest::addColumn<double>("value");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("zero") << 0.0 << "0";
-    QTest::newRow("negative zero") << -0.0 << "0";
-    QTest::newRow("ten") << 10.0 << "10";
-    QTest::newRow("million") << 1000000.0 << "1000000";
-    QTest::newRow("beyond int") << 1e20 << "100000000000000000000";
-    QTest::newRow("fraction") << 2.5 << "2.5";
+    constexpr float bigFloat = std::numeric_limits<float>::max();
+    QTest::addColumn<Operation>("compute");
+    QTest::addColumn<QVariant>("result");
+    QTest::newRow("text of 0") << operation([] { return Conversions::numberToText(0.0); }) << QVariant("0");
+    QTest::newRow("text of -0") << operation([] { return Conversions::numberToText(-0.0); }) << QVariant("0");
+    QTest::newRow("text of 10") << operation([] { return Conversions::numberToText(10.0); }) << QVariant("10");
+    QTest::newRow("text of 1e6") << operation([] { return Conversions::numberToText(1e6); }) << QVariant("1000000");
+    QTest::newRow("text of 1e20") << operation([] { return Conversions::numberToText(1e20); }) << QVariant("100000000000000000000");
+    QTest::newRow("text of 2.5") << operation([] { return Conversions::numberToText(2.5); }) << QVariant("2.5");
+    QTest::newRow("text of infinity") << operation([] { return Conversions::numberToText(HUGE_VAL); }) << Error;
+    QTest::newRow("text of 17") << operation([] { return Conversions::integerToText(17); }) << QVariant("17");
+    QTest::newRow("text of Integer 0") << operation([] { return Conversions::integerToText(0); }) << QVariant("0");
+    QTest::newRow("41") << operation([] { return Conversions::textToNumber("41"); }) << QVariant(41.0);
+    QTest::newRow("' 9 '") << operation([] { return Conversions::textToNumber(" 9 "); }) << QVariant(9.0);
+    QTest::newRow("1e3") << operation([] { return Conversions::textToNumber("1e3"); }) << QVariant(1000.0);
+    QTest::newRow("empty text") << operation([] { return Conversions::textToNumber(""); }) << Error;
+    QTest::newRow("abc") << operation([] { return Conversions::textToNumber("abc"); }) << Error;
+    QTest::newRow("12x") << operation([] { return Conversions::textToNumber("12x"); }) << Error;
+    QTest::newRow("inf") << operation([] { return Conversions::textToNumber("inf"); }) << Error;
+    QTest::newRow("nan") << operation([] { return Conversions::textToNumber("nan"); }) << Error;
+    QTest::newRow("15 + 1") << operation([] { return Arithmetic::add(Integer(15), Integer(1)); }) << QVariant(16);
+    QTest::newRow("32766 + 1") << operation([] { return Arithmetic::add(Integer(32766), Integer(1)); }) << QVariant(32767);
+    QTest::newRow("32767 + 1") << operation([] { return Arithmetic::add(Integer(32767), Integer(1)); }) << Error;
+    QTest::newRow("-32768 - 1") << operation([] { return Arithmetic::add(Integer(-32768), Integer(-1)); }) << Error;
+    QTest::newRow("float sum") << operation([] { return Arithmetic::add(1410.0f, 1170.0f); }) << QVariant(2580.0f);
+    QTest::newRow("float difference") << operation([] { return Arithmetic::subtract(240.0f, 1170.0f); }) << QVariant(-930.0f);
+    QTest::newRow("float sum overflows") << operation([] { return Arithmetic::add(bigFloat, bigFloat); }) << Error;
+    QTest::newRow("float difference overflows") << operation([] { return Arithmetic::subtract(-bigFloat, bigFloat); }) << Error;
+    QTest::newRow("double sum") << operation([] { return Arithmetic::add(999999.0, 1.0); }) << QVariant(1000000.0);
+    QTest::newRow("double sum overflows")
+        << operation([] { return Arithmetic::add(std::numeric_limits<double>::max(), 1e308); }) << Error;
+    QTest::newRow("floor of 8") << operation([] { return Arithmetic::floorToInteger(0.5f * 16.0f); }) << QVariant(8);
+    QTest::newRow("floor of 8.48") << operation([] { return Arithmetic::floorToInteger(0.53f * 16.0f); }) << QVariant(8);
+    // The largest float below 1 must still draw cell 15, not 16.
+    QTest::newRow("floor just below 16")
+        << operation([] { return Arithmetic::floorToInteger(std::nextafter(1.0f, 0.0f) * 16.0f); }) << QVariant(15);
+    QTest::newRow("floor of -0.5") << operation([] { return Arithmetic::floorToInteger(-0.5f); }) << QVariant(-1);
+    QTest::newRow("floor beyond Integer") << operation([] { return Arithmetic::floorToInteger(40000.0f); }) << Error;
+    QTest::newRow("floor of NaN") << operation([] { return Arithmetic::floorToInteger(std::nanf("")); }) << Error;
+    QTest::newRow("array(15) written") << operation([] {
+        IntegerArray<16> array;
+        array(15) = 7;
+        return array(15);
+    }) << QVariant(7);
+    QTest::newRow("array(0)") << operation([] { return IntegerArray<16>()(0); }) << QVariant(0);
+    QTest::newRow("array(16)") << operation([] { return IntegerArray<16>()(16); }) << Error;
+    QTest::newRow("array(-1)") << operation([] { return IntegerArray<16>()(-1); }) << Error;
 }
 
-void RuntimeTest::numberToText()
+void RuntimeTest::results()
 {
-    QFETCH(double, value);
-    QFETCH(QString, text);
-    QCOMPARE(Conversions::numberToText(value), text);
-    QVERIFY_THROWS_EXCEPTION(RuntimeError, Conversions::numberToText(std::numeric_limits<double>::infinity()));
-    QCOMPARE(Conversions::integerToText(17), QStringLiteral("17"));
-    QCOMPARE(Conversions::integerToText(0), QStringLiteral("0"));
+    QFETCH(Operation, compute);
+    QFETCH(QVariant, result);
+    if (result.isValid())
+        QCOMPARE(compute(), result);
+    else
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, compute());
 }
 
-void RuntimeTest::textToNumber()
+// The user's locale must not change how the counter reads.
+void RuntimeTest::conversionsIgnoreTheLocale()
 {
-    QCOMPARE(Conversions::textToNumber(QStringLiteral("41")), 41.0);
-    QCOMPARE(Conversions::textToNumber(QStringLiteral(" 9 ")), 9.0);
-    QCOMPARE(Conversions::textToNumber(QStringLiteral("1e3")), 1000.0);
-    // The user's locale must not change how the counter reads.
     QLocale::setDefault(QLocale(QLocale::German));
     QCOMPARE(Conversions::textToNumber(QStringLiteral("1.5")), 1.5);
     QCOMPARE(Conversions::numberToText(1234567.0), QStringLiteral("1234567"));
     QLocale::setDefault(QLocale::c());
-}
-
-void RuntimeTest::textToNumberRejectsNonNumbers_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::newRow("empty") << "";
-    QTest::newRow("word") << "abc";
-    QTest::newRow("trailing garbage") << "12x";
-    QTest::newRow("infinity") << "inf";
-    QTest::newRow("not a number") << "nan";
-}
-
-void RuntimeTest::textToNumberRejectsNonNumbers()
-{
-    QFETCH(QString, text);
-    QVERIFY_THROWS_EXCEPTION(RuntimeError, Conversions::textToNumber(text));
-}
-
-void RuntimeTest::integerOverflowIsAnError()
-{
-    QCOMPARE(Arithmetic::add(Integer(15), Integer(1)), Integer(16));
-    QCOMPARE(Arithmetic::add(Integer(32766), Integer(1)), Integer(32767));
-    QVERIFY_THROWS_EXCEPTION(RuntimeError, Arithmetic::add(Integer(32767), Integer(1)));
-    QVERIFY_THROWS_EXCEPTION(RuntimeError, Arithmetic::add(Integer(-32768), Integer(-1)));
-}
-
-void RuntimeTest::floatFaultsAreErrors()
-{
-    const float big = std::numeric_limits<float>::max();
-    QCOMPARE(Arithmetic::add(1410.0f, 1170.0f), 2580.0f);
-    QCOMPARE(Arithmetic::subtract(240.0f, 1170.0f), -930.0f);
-    QVERIFY_THROWS_EXCEPTION(RuntimeError, Arithmetic::add(big, big));
-    QVERIFY_THROWS_EXCEPTION(RuntimeError, Arithmetic::subtract(-big, big));
-    QVERIFY_THROWS_EXCEPTION(RuntimeError, Arithmetic::add(std::numeric_limits<double>::max(), 1e308));
-    QCOMPARE(Arithmetic::add(999999.0, 1.0), 1000000.0);
-}
-
-void RuntimeTest::floorToInteger()
-{
-    QCOMPARE(Arithmetic::floorToInteger(0.5f * 16.0f), Integer(8));
-    QCOMPARE(Arithmetic::floorToInteger(0.53f * 16.0f), Integer(8));
-    // The largest float below 1 must still draw cell 15, not 16.
-    QCOMPARE(Arithmetic::floorToInteger(std::nextafter(1.0f, 0.0f) * 16.0f), Integer(15));
-    QCOMPARE(Arithmetic::floorToInteger(-0.5f), Integer(-1));
-    QVERIFY_THROWS_EXCEPTION(RuntimeError, Arithmetic::floorToInteger(40000.0f));
-    QVERIFY_THROWS_EXCEPTION(RuntimeError, Arithmetic::floorToInteger(std::nanf("")));
-}
-
-void RuntimeTest::arrayIndexOutsideIsAnError()
-{
-    IntegerArray<16> array;
-    array(15) = 7;
-    QCOMPARE(array(15), Integer(7));
-    QCOMPARE(array(0), Integer(0));
-    QVERIFY_THROWS_EXCEPTION(RuntimeError, array(16));
-    QVERIFY_THROWS_EXCEPTION(RuntimeError, array(-1));
 }
 
 void RuntimeTest::randomValuesStayBelowOne()
@@ -157,42 +157,36 @@ void RuntimeTest::randomReseedsFromTheClock()
     QVERIFY(differ);
 }
 
-void RuntimeTest::errorTrapReportsAndEnds()
+void RuntimeTest::errorTrap_data()
 {
-    ScriptedMessageBox messageBox;
-    RecordingProgramEnd programEnd;
-    ErrorTrap trap(messageBox, programEnd);
-
-    trap.run([] { throw RuntimeError::overflow(); });
-    QCOMPARE(messageBox.shown.size(), 1);
-    QVERIFY(messageBox.shown[0].prompt.contains(QStringLiteral("Overflow")));
-    QCOMPARE(messageBox.shown[0].style, int(MessageBox::Critical));
-    QVERIFY(messageBox.shown[0].title.isEmpty());
-    QCOMPARE(programEnd.statuses, QList<int>{1});
-
-    trap.run([] { throw std::bad_alloc(); });
-    QCOMPARE(messageBox.shown.size(), 2);
-    QCOMPARE(programEnd.statuses.size(), 2);
-
+    QTest::addColumn<Procedure>("procedure");
+    QTest::addColumn<bool>("reportFails");
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<QList<int>>("statuses");
+    QTest::newRow("run-time error") << Procedure([] { throw RuntimeError::overflow(); }) << false << "Overflow" << QList<int>{1};
+    QTest::newRow("other exception") << Procedure([] { throw std::bad_alloc(); }) << false << "bad_alloc" << QList<int>{1};
     // A report that fails itself still ends the program.
-    class FailingMessageBox : public MessageBox {
-        int show(const QString &, int, const QString &) override { throw std::runtime_error("no display"); }
-    } failing;
-    ErrorTrap failingTrap(failing, programEnd);
-    failingTrap.run([] { throw RuntimeError::typeMismatch(); });
-    QCOMPARE(programEnd.statuses.size(), 3);
+    QTest::newRow("failing report") << Procedure([] { throw RuntimeError::typeMismatch(); }) << true << "" << QList<int>{1};
+    QTest::newRow("success") << Procedure([] {}) << false << "" << QList<int>{};
 }
 
-void RuntimeTest::errorTrapLeavesSuccessAlone()
+void RuntimeTest::errorTrap()
 {
+    QFETCH(Procedure, procedure);
+    QFETCH(bool, reportFails);
+    QFETCH(QString, report);
+    QFETCH(QList<int>, statuses);
     ScriptedMessageBox messageBox;
+    FailingMessageBox failing;
     RecordingProgramEnd programEnd;
-    ErrorTrap trap(messageBox, programEnd);
-    bool ran = false;
-    trap.run([&] { ran = true; });
-    QVERIFY(ran);
-    QVERIFY(messageBox.shown.isEmpty());
-    QVERIFY(programEnd.statuses.isEmpty());
+    ErrorTrap(reportFails ? static_cast<MessageBox &>(failing) : messageBox, programEnd).run(procedure);
+    QCOMPARE(programEnd.statuses, statuses);
+    QCOMPARE(messageBox.shown.size(), report.isEmpty() ? 0 : 1);
+    if (report.isEmpty())
+        return;
+    QVERIFY(messageBox.shown[0].prompt.contains(report));
+    QCOMPARE(messageBox.shown[0].style, int(MessageBox::Critical));
+    QVERIFY(messageBox.shown[0].title.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(RuntimeTest)

@@ -11,14 +11,13 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
-#include <numeric>
 
 class DesktopTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void closeRequestAsksAsExitDoes_data();
-    void closeRequestAsksAsExitDoes();
+    void quitQuestion_data();
+    void quitQuestion();
     void closeRequestUnderAnOpenBoxAsksNothing();
     void wheelChoosesOnlyWithFocus_data();
     void wheelChoosesOnlyWithFocus();
@@ -30,38 +29,48 @@ private Q_SLOTS:
     void programEndsAtOnce();
 };
 
-void DesktopTest::closeRequestAsksAsExitDoes_data()
+void DesktopTest::quitQuestion_data()
 {
+    QTest::addColumn<bool>("closeRequest");
     QTest::addColumn<int>("answer");
     QTest::addColumn<QList<int>>("statuses");
-    QTest::newRow("No plays on") << int(MessageBox::No) << QList<int>{};
-    QTest::newRow("Yes ends") << int(MessageBox::Yes) << QList<int>{0};
+    QTest::newRow("Exit, No plays on") << false << int(MessageBox::No) << QList<int>{};
+    QTest::newRow("Exit, Yes ends") << false << int(MessageBox::Yes) << QList<int>{0};
+    QTest::newRow("close request, No plays on") << true << int(MessageBox::No) << QList<int>{};
+    QTest::newRow("close request, Yes ends") << true << int(MessageBox::Yes) << QList<int>{0};
 }
 
-void DesktopTest::closeRequestAsksAsExitDoes()
+// A close request from outside asks as Exit does; the answer ends the program
+// or leaves the game as it was, the focus where it was after a close request.
+void DesktopTest::quitQuestion()
 {
+    QFETCH(bool, closeRequest);
     QFETCH(int, answer);
     QFETCH(QList<int>, statuses);
     FormFixture fixture;
-    fixture.choose(0);
-    fixture.start();
+    fixture.startGame();
     fixture.clickBesideHole();
-    const auto board = fixture.board();
+    const Board board = fixture.board();
     QWidget *focus = QApplication::focusWidget();
 
     fixture.messageBox.answers = {answer};
-    QVERIFY(!fixture.form.windowHandle()->close());
+    if (closeRequest)
+        QVERIFY(!fixture.form.windowHandle()->close());
+    else
+        QTest::mouseClick(&fixture.form.cmdExit(), Qt::LeftButton);
+    QCOMPARE(fixture.messageBox.shown.size(), 1);
+    QCOMPARE(fixture.messageBox.shown[0].prompt, QStringLiteral("Are you sure you want to quit?"));
+    QCOMPARE(fixture.messageBox.shown[0].title, QStringLiteral("Quit?"));
+    QCOMPARE(fixture.messageBox.shown[0].style, 36);
     QCOMPARE(fixture.programEnd.statuses, statuses);
     QVERIFY(fixture.form.isVisible() && fixture.form.cmdSolve().isEnabled());
+    QVERIFY(fixture.events.state().GameStarted);
     QCOMPARE(fixture.board(), board);
     QCOMPARE(fixture.counter(), QStringLiteral("1"));
-    QCOMPARE(QApplication::focusWidget(), focus);
-
-    QTest::mouseClick(&fixture.form.cmdExit(), Qt::LeftButton);
-    const auto &asked = fixture.messageBox.shown;
-    QCOMPARE(asked.size(), 2);
-    QCOMPARE(QStringList({asked[0].prompt, asked[0].title, QString::number(asked[0].style)}),
-             QStringList({asked[1].prompt, asked[1].title, QString::number(asked[1].style)}));
+    if (closeRequest)
+        QCOMPARE(QApplication::focusWidget(), focus);
+    fixture.clickBesideHole();
+    QCOMPARE(fixture.counter(), QStringLiteral("2"));
 }
 
 // With the real boxes open, a close request for the window asks nothing; one
@@ -132,11 +141,8 @@ void DesktopTest::doubleClickIsOneClick()
     QFETCH(QString, counter);
     QFETCH(int, refusals);
     FormFixture fixture;
-    fixture.choose(0);
-    fixture.start();
-    std::array<int, 16> board{};
-    std::iota(board.begin(), board.end(), 0);
-    fixture.arrange(board);
+    fixture.startGame();
+    fixture.arrange(Boards::inOrder());
 
     const TileBox &tile = fixture.form.Picture1(Integer(box));
     QTest::mouseDClick(fixture.form.windowHandle(), Qt::LeftButton, {}, tile.mapTo(&fixture.form, tile.rect().center()));

@@ -1,4 +1,5 @@
 // Runs at the scale QT_SCALE_FACTOR gives; CTest runs it at 1, 1.5 and 2.
+#include "BlackRuns.h"
 #include "FormFixture.h"
 #include "ui/TileBox.h"
 
@@ -6,20 +7,6 @@
 #include <QTest>
 
 namespace {
-
-// The lengths of the black runs met walking count pixels from `from` by `step`.
-QList<int> blackRuns(const QImage &image, QPoint from, QPoint step, int count)
-{
-    QList<int> runs{0};
-    for (QPoint at = from; count-- > 0; at += step) {
-        if ((image.pixel(at) & 0xFFFFFF) == 0)
-            ++runs.last();
-        else if (runs.last() > 0)
-            runs.append(0);
-    }
-    runs.removeAll(0);
-    return runs;
-}
 
 void fillPicture(QSize size, QColor color, const QString &path)
 {
@@ -36,7 +23,7 @@ class HiDpiTest : public QObject {
 
 private Q_SLOTS:
     void bordersAreEqualAndBoxesMeetWithoutSeams();
-    void boxAtScaleTwoShowsTheFineCellPixelForPixel();
+    void boxShowsItsCellPixelForPixel();
     void finerDrawingIsReadAndShownOnlyAboveScaleOne();
 };
 
@@ -57,8 +44,8 @@ void HiDpiTest::bordersAreEqualAndBoxesMeetWithoutSeams()
     for (int i = 0; i < 4; ++i) {
         const QPointF across(onWindow(0, box.topLeft()).x() - margin.x(), onWindow(4 * i, box.center()).y());
         const QPointF down(onWindow(i, box.center()).x(), onWindow(0, box.topLeft()).y() - margin.y());
-        lines << blackRuns(window, across.toPoint(), QPoint(1, 0), qRound(span.x()))
-              << blackRuns(window, down.toPoint(), QPoint(0, 1), qRound(span.y()));
+        lines << BlackRuns::along(window, across.toPoint(), QPoint(1, 0), qRound(span.x()))
+              << BlackRuns::along(window, down.toPoint(), QPoint(0, 1), qRound(span.y()));
     }
     QCOMPARE(lines[0].size(), 5);
     const int border = lines[0][0];
@@ -69,20 +56,26 @@ void HiDpiTest::bordersAreEqualAndBoxesMeetWithoutSeams()
         QCOMPARE(line, expected);
 }
 
-void HiDpiTest::boxAtScaleTwoShowsTheFineCellPixelForPixel()
+// Inside its border a box shows its cell pixel for pixel: at scale 1 the
+// picture's, at scale 2 the finer drawing's.
+void HiDpiTest::boxShowsItsCellPixelForPixel()
 {
     FormFixture fixture;
-    if (fixture.form.devicePixelRatio() != 2)
-        QSKIP("pixel for pixel only at the finer drawings' own scale");
-    fixture.choose(1);
-    for (Integer box : {0, 6, 15}) {
-        TileBox &tile = fixture.form.Picture1(box);
-        const QImage shown = tile.grab().toImage();
-        const QImage fine = tile.Picture()->fineImage();
-        QCOMPARE(fine.size(), shown.size());
-        for (int y = 0; y < fine.height() - 4; ++y)
-            for (int x = 0; x < fine.width() - 4; ++x)
-                QCOMPARE(shown.pixel(2 + x, 2 + y), fine.pixel(x, y));
+    const int ratio = int(fixture.form.devicePixelRatio());
+    if (ratio != fixture.form.devicePixelRatio() || ratio > 2)
+        QSKIP("pixel for pixel only at the pictures' own scales");
+    for (int picture : {1, 2}) {
+        fixture.choose(picture);
+        for (Integer box : {0, 6, 7, 15}) {
+            TileBox &tile = fixture.form.Picture1(box);
+            const QImage shown = tile.grab().toImage();
+            const QImage cell = ratio == 1 ? tile.Picture()->image() : tile.Picture()->fineImage();
+            QCOMPARE(cell.size(), shown.size());
+            QCOMPARE(shown.pixelColor(0, 0), QColor(Qt::black));
+            for (int y = 0; y < cell.height() - 2 * ratio; ++y)
+                for (int x = 0; x < cell.width() - 2 * ratio; ++x)
+                    QCOMPARE(shown.pixel(ratio + x, ratio + y), cell.pixel(x, y));
+        }
     }
 }
 

@@ -7,32 +7,21 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
-#include <numeric>
 
 namespace {
 
-using Board = std::array<int, Grid::CellCount>;
-
-Board inOrder()
+// The generator values that draw the given cells.
+QList<float> drawings(std::initializer_list<int> cells)
 {
-    Board board{};
-    std::iota(board.begin(), board.end(), 0);
-    return board;
-}
-
-// The generator value that draws the given cell.
-float drawing(int cell)
-{
-    return (float(cell) + 0.5f) / float(Grid::CellCount);
-}
-
-void scriptDeal(FormFixture &fixture, const Board &deal)
-{
-    for (int cell : deal)
-        fixture.random.values.append(drawing(cell));
+    QList<float> values;
+    for (int cell : cells)
+        values << (float(cell) + 0.5f) / float(Grid::CellCount);
+    return values;
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(Board)
 
 class ProceduresTest : public QObject {
     Q_OBJECT
@@ -41,21 +30,19 @@ private Q_SLOTS:
     void startsWaitingForAPicture();
     void choosingShowsThePictureWhole_data();
     void choosingShowsThePictureWhole();
-    void choosingDuringPlayEndsTheGame();
-    void solveKeepsTheChosenSetAndTheBoxes();
-    void dealDrawsAgainForADealtCell();
-    void unsolvableDealExchangesTheFirstTwoTiles();
+    void gameEnds_data();
+    void gameEnds();
+    void deals_data();
+    void deals();
     void everyDealIsSolvableAndComplete();
     void startDuringPlayDealsAnew();
-    void sidewaysMoveThenDownMoveThenRefusal();
+    void sidewaysMoveThenDownMove();
     void neighboursOfTheHole_data();
     void neighboursOfTheHole();
     void counterContinuesFromItsText_data();
     void counterContinuesFromItsText();
     void solvedByMovesPlaysOn();
-    void clicksOutsidePlayDoNothing();
-    void exitAsksAndEndsOnlyOnYes();
-    void runTimeErrorIsReportedAndEnds();
+    void clicksBeforeAPictureDoNothing();
 };
 
 void ProceduresTest::startsWaitingForAPicture()
@@ -73,10 +60,7 @@ void ProceduresTest::startsWaitingForAPicture()
         QCOMPARE(fixture.form.Picture1(box).Picture()->Handle(), 0);
         QVERIFY(!fixture.form.Picture1(box).isEnabled());
     }
-    const FormState &state = fixture.events.state();
-    QVERIFY(!state.GameStarted);
-    QCOMPARE(state.PictureChoice, Integer(0));
-    QCOMPARE(state.CellOrder(15), Integer(0));
+    QVERIFY(!fixture.events.state().GameStarted);
 }
 
 void ProceduresTest::choosingShowsThePictureWhole_data()
@@ -94,69 +78,81 @@ void ProceduresTest::choosingShowsThePictureWhole()
     fixture.choose(entry);
     QCOMPARE(fixture.events.state().PictureChoice, Integer(entry));
     QCOMPARE(fixture.form.Text2().text(), QString::number(entry));
-    QCOMPARE(fixture.board(), inOrder());
+    QCOMPARE(fixture.board(), Boards::inOrder());
     QVERIFY(fixture.form.cmdStart().isEnabled());
     QVERIFY(!fixture.form.cmdSolve().isEnabled());
     QCOMPARE(fixture.counter(), QStringLiteral("0"));
-    QCOMPARE(fixture.events.state().LoopIndex, Integer(Grid::CellCount));
     QVERIFY(!fixture.form.Text2().isVisible());
-
-    // The same entry chosen again after a deal shows the picture whole again.
-    fixture.start();
-    QVERIFY(fixture.events.state().GameStarted);
-    fixture.choose(entry);
-    QCOMPARE(fixture.board(), inOrder());
-    QVERIFY(!fixture.events.state().GameStarted);
 }
 
-void ProceduresTest::choosingDuringPlayEndsTheGame()
+void ProceduresTest::gameEnds_data()
 {
+    QTest::addColumn<int>("dealt");
+    QTest::addColumn<int>("chosen");
+    QTest::newRow("choosing another picture") << 0 << 2;
+    QTest::newRow("choosing the same picture") << 1 << 1;
+    QTest::newRow("Solve") << 1 << -1;
+}
+
+// The picture shows whole, the counter reads 0 and clicks on the boxes do
+// nothing; the boxes keep their own settings as the deal made them.
+void ProceduresTest::gameEnds()
+{
+    QFETCH(int, dealt);
+    QFETCH(int, chosen);
     FormFixture fixture;
-    fixture.choose(0);
-    fixture.start();
+    fixture.startGame(dealt);
     fixture.form.Text1().setText(QStringLiteral("12"));
-    fixture.choose(2);
-    QCOMPARE(fixture.events.state().PictureChoice, Integer(2));
-    QCOMPARE(fixture.board(), inOrder());
+    fixture.form.Picture1(4).setBackColor(0x000000FF);
+    if (chosen < 0)
+        fixture.solve();
+    else
+        fixture.choose(chosen);
+    const int picture = chosen < 0 ? dealt : chosen;
+    QCOMPARE(fixture.events.state().PictureChoice, Integer(picture));
+    QCOMPARE(fixture.form.Text2().text(), QString::number(picture));
+    QCOMPARE(fixture.form.Combo1().currentIndex(), picture);
+    QCOMPARE(fixture.board(), Boards::inOrder());
     QCOMPARE(fixture.counter(), QStringLiteral("0"));
+    QVERIFY(!fixture.events.state().GameStarted);
     QVERIFY(!fixture.form.cmdSolve().isEnabled());
     QVERIFY(fixture.form.cmdStart().isEnabled());
+    QVERIFY(fixture.form.Picture1(4).isEnabled());
+    QCOMPARE(fixture.form.Picture1(4).BackColor(), 0x000000FFu);
 
-    fixture.clickTile(14);
-    QCOMPARE(fixture.board(), inOrder());
+    for (int box = 0; box < Grid::CellCount; ++box)
+        fixture.clickTile(box);
+    QCOMPARE(fixture.board(), Boards::inOrder());
+    QCOMPARE(fixture.counter(), QStringLiteral("0"));
     QVERIFY(fixture.messageBox.shown.isEmpty());
 }
 
-void ProceduresTest::solveKeepsTheChosenSetAndTheBoxes()
+void ProceduresTest::deals_data()
 {
-    FormFixture fixture;
-    fixture.choose(1);
-    fixture.start();
-    fixture.form.Picture1(4).setBackColor(0x000000FF);
-    fixture.solve();
-    QCOMPARE(fixture.board(), inOrder());
-    QCOMPARE(fixture.counter(), QStringLiteral("0"));
-    QCOMPARE(fixture.form.Text2().text(), QStringLiteral("1"));
-    QCOMPARE(fixture.form.Combo1().currentIndex(), 1);
-    QCOMPARE(fixture.events.state().PictureChoice, Integer(1));
-    QVERIFY(!fixture.form.cmdSolve().isEnabled());
-    QVERIFY(!fixture.events.state().GameStarted);
-    // Solve leaves the boxes' own settings as the deal made them.
-    QVERIFY(fixture.form.Picture1(4).isEnabled());
-    QCOMPARE(fixture.form.Picture1(4).BackColor(), 0x000000FFu);
+    QTest::addColumn<QList<float>>("values");
+    QTest::addColumn<Board>("dealt");
+    QTest::addColumn<int>("draws");
+    QTest::newRow("a cell drawn twice is drawn again")
+        << QList<float>{0.5f, 0.53f, 0.0f} + drawings({1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13, 14, 15})
+        << Board{8, 0, 1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13, 14, 15} << 17;
+    // Hole in box 0, the other fifteen in order: an odd permutation with the
+    // hole an even distance from home, which no sequence of moves can solve.
+    QTest::newRow("unsolvable: the first two tiles trade")
+        << drawings({15, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14})
+        << Board{15, 1, 0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14} << 16;
+    QTest::newRow("one transposition from solved, hole at home: they trade back")
+        << drawings({1, 0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}) << Boards::inOrder() << 16;
 }
 
-void ProceduresTest::dealDrawsAgainForADealtCell()
+void ProceduresTest::deals()
 {
+    QFETCH(QList<float>, values);
+    QFETCH(Board, dealt);
+    QFETCH(int, draws);
     FormFixture fixture;
     fixture.choose(0);
-    fixture.random.values = {0.5f, 0.53f, 0.0f};
-    const Board rest{1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13, 14, 15};
-    for (int cell : rest)
-        fixture.random.values.append(drawing(cell));
+    fixture.random.values = values;
     fixture.start();
-
-    const Board dealt{8, 0, 1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13, 14, 15};
     QCOMPARE(fixture.board(), dealt);
     const FormState &state = fixture.events.state();
     for (Integer box = 0; box < Grid::CellCount; ++box) {
@@ -164,32 +160,12 @@ void ProceduresTest::dealDrawsAgainForADealtCell()
         QVERIFY(fixture.form.Picture1(box).isEnabled());
         QCOMPARE(fixture.form.Picture1(box).BackColor(), ColorValue::LightCyan);
     }
-    QCOMPARE(fixture.random.draws, 17);
+    QCOMPARE(fixture.random.draws, draws);
     QCOMPARE(fixture.random.reseeds, 1);
-    QCOMPARE(state.LoopIndex, Integer(Grid::CellCount));
     QVERIFY(state.GameStarted);
     QVERIFY(fixture.form.cmdSolve().isEnabled());
     QVERIFY(fixture.form.cmdStart().isEnabled());
     QCOMPARE(fixture.counter(), QStringLiteral("0"));
-}
-
-void ProceduresTest::unsolvableDealExchangesTheFirstTwoTiles()
-{
-    FormFixture fixture;
-    fixture.choose(0);
-    // Hole in box 0, the other fifteen in order: an odd permutation with the
-    // hole an even distance from home, which no sequence of moves can solve.
-    scriptDeal(fixture, {15, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14});
-    fixture.start();
-    const Board mended{15, 1, 0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
-    QCOMPARE(fixture.board(), mended);
-    QCOMPARE(fixture.events.state().CellOrder(1), Integer(1));
-    QCOMPARE(fixture.events.state().CellOrder(2), Integer(0));
-
-    // One transposition from solved, hole at home: the first two boxes trade back.
-    scriptDeal(fixture, {1, 0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15});
-    fixture.start();
-    QCOMPARE(fixture.board(), inOrder());
 }
 
 void ProceduresTest::everyDealIsSolvableAndComplete()
@@ -199,9 +175,7 @@ void ProceduresTest::everyDealIsSolvableAndComplete()
     for (int deal = 0; deal < 500; ++deal) {
         fixture.start();
         const Board board = fixture.board();
-        Board sorted = board;
-        std::sort(sorted.begin(), sorted.end());
-        QCOMPARE(sorted, inOrder());
+        QVERIFY(Boards::isDeal(board));
         for (Integer box = 0; box < Grid::CellCount; ++box)
             QCOMPARE(int(fixture.events.state().CellOrder(box)), board[std::size_t(box)]);
         QVERIFY(DealParity::isSolvable(fixture.events.state().CellOrder));
@@ -211,8 +185,7 @@ void ProceduresTest::everyDealIsSolvableAndComplete()
 void ProceduresTest::startDuringPlayDealsAnew()
 {
     FormFixture fixture;
-    fixture.choose(0);
-    fixture.start();
+    fixture.startGame();
     fixture.form.Text1().setText(QStringLiteral("7"));
     const int drawsBefore = fixture.random.draws;
     fixture.start();
@@ -223,11 +196,10 @@ void ProceduresTest::startDuringPlayDealsAnew()
     QVERIFY(fixture.events.state().GameStarted);
 }
 
-void ProceduresTest::sidewaysMoveThenDownMoveThenRefusal()
+void ProceduresTest::sidewaysMoveThenDownMove()
 {
     FormFixture fixture;
-    fixture.choose(0);
-    fixture.start();
+    fixture.startGame();
     const Board board{0, 1, 2, 3, 4, 15, 11, 7, 8, 9, 10, 6, 12, 13, 14, 5};
     fixture.arrange(board);
     fixture.form.Text1().setText(QStringLiteral("4"));
@@ -243,16 +215,6 @@ void ProceduresTest::sidewaysMoveThenDownMoveThenRefusal()
     QCOMPARE(fixture.cellShownBy(10), 15);
     QCOMPARE(fixture.cellShownBy(6), 10);
     QCOMPARE(fixture.counter(), QStringLiteral("6"));
-
-    const Board before = fixture.board();
-    fixture.clickTile(0);
-    QCOMPARE(fixture.messageBox.shown.size(), 1);
-    QCOMPARE(fixture.messageBox.shown[0].prompt, QStringLiteral("Cannot move !!!"));
-    QCOMPARE(fixture.messageBox.shown[0].style, int(MessageBox::OkOnly));
-    QVERIFY(fixture.messageBox.shown[0].title.isEmpty());
-    QCOMPARE(fixture.board(), before);
-    QCOMPARE(fixture.counter(), QStringLiteral("6"));
-    QVERIFY(fixture.events.state().GameStarted);
 }
 
 void ProceduresTest::neighboursOfTheHole_data()
@@ -276,10 +238,8 @@ void ProceduresTest::neighboursOfTheHole()
     QFETCH(int, hole);
     QFETCH(QList<int>, movable);
     FormFixture fixture;
-    fixture.choose(1);
-    fixture.start();
-    Board board = inOrder();
-    std::swap(board[std::size_t(hole)], board[15]);
+    fixture.startGame(1);
+    const Board board = Boards::holeAt(hole);
     for (int box = 0; box < Grid::CellCount; ++box) {
         fixture.arrange(board);
         fixture.form.Text1().setText(QStringLiteral("0"));
@@ -292,8 +252,12 @@ void ProceduresTest::neighboursOfTheHole()
             QCOMPARE(fixture.counter(), QStringLiteral("1"));
         } else {
             QCOMPARE(fixture.messageBox.shown.size(), 1);
+            QCOMPARE(fixture.messageBox.shown[0].prompt, QStringLiteral("Cannot move !!!"));
+            QCOMPARE(fixture.messageBox.shown[0].style, int(MessageBox::OkOnly));
+            QVERIFY(fixture.messageBox.shown[0].title.isEmpty());
             QCOMPARE(fixture.board(), board);
             QCOMPARE(fixture.counter(), QStringLiteral("0"));
+            QVERIFY(fixture.events.state().GameStarted);
         }
     }
 }
@@ -306,18 +270,27 @@ void ProceduresTest::counterContinuesFromItsText_data()
     QTest::newRow("9") << "9" << "10";
     QTest::newRow("41") << "41" << "42";
     QTest::newRow("999999") << "999999" << "1000000";
+    QTest::newRow("no number") << "many" << "";
 }
 
+// A counter whose text reads as no number ends the game with a run-time error
+// (after: empty).
 void ProceduresTest::counterContinuesFromItsText()
 {
     QFETCH(QString, before);
     QFETCH(QString, after);
     FormFixture fixture;
-    fixture.choose(0);
-    fixture.start();
+    fixture.startGame();
     fixture.form.Text1().setText(before);
     const int hole = fixture.hole();
     fixture.clickBesideHole();
+    if (after.isEmpty()) {
+        QCOMPARE(fixture.messageBox.shown.size(), 1);
+        QCOMPARE(fixture.messageBox.shown[0].style, int(MessageBox::Critical));
+        QVERIFY(fixture.messageBox.shown[0].prompt.contains(QStringLiteral("Type mismatch")));
+        QCOMPARE(fixture.programEnd.statuses, QList<int>{1});
+        return;
+    }
     QCOMPARE(fixture.counter(), after);
     // Into the hole and back again is two moves.
     fixture.clickTile(hole);
@@ -328,13 +301,10 @@ void ProceduresTest::counterContinuesFromItsText()
 void ProceduresTest::solvedByMovesPlaysOn()
 {
     FormFixture fixture;
-    fixture.choose(0);
-    fixture.start();
-    Board board = inOrder();
-    std::swap(board[14], board[15]);
-    fixture.arrange(board);
+    fixture.startGame();
+    fixture.arrange(Boards::holeAt(14));
     fixture.clickTile(15);
-    QCOMPARE(fixture.board(), inOrder());
+    QCOMPARE(fixture.board(), Boards::inOrder());
     QVERIFY(fixture.messageBox.shown.isEmpty());
     QVERIFY(fixture.events.state().GameStarted);
     fixture.clickTile(11);
@@ -342,65 +312,16 @@ void ProceduresTest::solvedByMovesPlaysOn()
     QCOMPARE(fixture.counter(), QStringLiteral("2"));
 }
 
-void ProceduresTest::clicksOutsidePlayDoNothing()
+// Before a picture is chosen the boxes are disabled; the procedure itself
+// ignores clicks too.
+void ProceduresTest::clicksBeforeAPictureDoNothing()
 {
     FormFixture fixture;
-    // Before a picture is chosen the boxes are disabled; the procedure itself
-    // ignores clicks too.
     fixture.clickTile(0);
     fixture.form.Picture1(0).setEnabled(true);
     fixture.clickTile(0);
     QCOMPARE(fixture.form.Picture1(0).Picture()->Handle(), 0);
-
-    fixture.choose(0);
-    fixture.start();
-    fixture.solve();
-    for (int box = 0; box < Grid::CellCount; ++box)
-        fixture.clickTile(box);
-    QCOMPARE(fixture.board(), inOrder());
-    QCOMPARE(fixture.counter(), QStringLiteral("0"));
     QVERIFY(fixture.messageBox.shown.isEmpty());
-}
-
-void ProceduresTest::exitAsksAndEndsOnlyOnYes()
-{
-    FormFixture fixture;
-    fixture.choose(0);
-    fixture.start();
-    fixture.form.Text1().setText(QStringLiteral("3"));
-    const Board board = fixture.board();
-
-    fixture.messageBox.answers = {MessageBox::No};
-    QTest::mouseClick(&fixture.form.cmdExit(), Qt::LeftButton);
-    QCOMPARE(fixture.messageBox.shown.size(), 1);
-    QCOMPARE(fixture.messageBox.shown[0].prompt, QStringLiteral("Are you sure you want to quit?"));
-    QCOMPARE(fixture.messageBox.shown[0].title, QStringLiteral("Quit?"));
-    QCOMPARE(fixture.messageBox.shown[0].style, 36);
-    QVERIFY(fixture.programEnd.statuses.isEmpty());
-    QCOMPARE(fixture.board(), board);
-    QCOMPARE(fixture.counter(), QStringLiteral("3"));
-    QVERIFY(fixture.events.state().GameStarted);
-    QVERIFY(fixture.form.cmdSolve().isEnabled());
-    fixture.clickBesideHole();
-    QCOMPARE(fixture.counter(), QStringLiteral("4"));
-
-    fixture.messageBox.answers = {MessageBox::Yes};
-    QTest::mouseClick(&fixture.form.cmdExit(), Qt::LeftButton);
-    QCOMPARE(fixture.messageBox.shown.size(), 2);
-    QCOMPARE(fixture.programEnd.statuses, QList<int>{0});
-}
-
-void ProceduresTest::runTimeErrorIsReportedAndEnds()
-{
-    FormFixture fixture;
-    fixture.choose(0);
-    fixture.start();
-    fixture.form.Text1().setText(QStringLiteral("many"));
-    fixture.clickBesideHole();
-    QCOMPARE(fixture.messageBox.shown.size(), 1);
-    QCOMPARE(fixture.messageBox.shown[0].style, int(MessageBox::Critical));
-    QVERIFY(fixture.messageBox.shown[0].prompt.contains(QStringLiteral("Type mismatch")));
-    QCOMPARE(fixture.programEnd.statuses, QList<int>{1});
 }
 
 QTEST_MAIN(ProceduresTest)
