@@ -67,7 +67,8 @@ setup_programs_only() {
       awk '$2 == "yes" || $3 == "required" || $3 == "important" { print $1 }'
   } | sort -u)
   local provided
-  provided=$(dpkg -L $packages 2>/dev/null | grep -E '^/(usr/)?s?bin/[^/]+$' | xargs -r realpath -m --)
+  # Alternatives that are not installed are listed too; they provide nothing.
+  provided=$({ dpkg -L $packages 2>/dev/null || true; } | grep -E '^/(usr/)?s?bin/[^/]+$' | xargs -r realpath -m --)
   rm -rf "$folder"
   mkdir -p "$folder"
   # Alternatives and other links count as the program they lead to. Where
