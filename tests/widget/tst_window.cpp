@@ -1,14 +1,19 @@
 #include "FormFixture.h"
+#include "app/Translation.h"
 #include "ui/ColorValue.h"
 #include "ui/Layout.h"
 #include "ui/CommandButton.h"
 #include "ui/TileBox.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 
 namespace {
 
@@ -28,6 +33,64 @@ QRect onClient(const QWidget &control, const QWidget &client)
     return QRect(control.mapTo(&client, QPoint(0, 0)), control.size());
 }
 
+// Within the control, clear of the 4 pixels next to its edge.
+bool fits(const QFont &font, const QString &text, const QWidget &control)
+{
+    const QFontMetrics metrics(font);
+    return metrics.size(Qt::TextShowMnemonic, text).width() < control.width() - 8 && metrics.height() <= control.height();
+}
+
+// The messages of a translation source, as "context|source text".
+struct TsMessages {
+    QStringList all;
+    QStringList untranslated;
+};
+
+TsMessages readTs(const QString &path)
+{
+    TsMessages messages;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(path));
+    QXmlStreamReader xml(&file);
+    QString context;
+    QString source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"name") {
+            context = xml.readElementText();
+        } else if (xml.name() == u"source") {
+            source = context + u'|' + xml.readElementText();
+        } else if (xml.name() == u"translation") {
+            const bool finished = !xml.attributes().hasAttribute(QLatin1String("type"));
+            messages.all << source;
+            if (!finished || xml.readElementText().isEmpty())
+                messages.untranslated << source;
+        }
+    }
+    messages.all.sort();
+    return messages;
+}
+
+// What lupdate finds in the program's sources now.
+QStringList programTexts()
+{
+    static const QStringList texts = [] {
+        QTemporaryDir scratch;
+        const QString ts = scratch.filePath(QStringLiteral("vennaro.ts"));
+        QProcess lupdate;
+        lupdate.setWorkingDirectory(QStringLiteral(VENNARO_SOURCE_DIR));
+        lupdate.start(QStringLiteral(VENNARO_LUPDATE), QStringList{QStringLiteral("-silent"), QStringLiteral("-locations"),
+                      QStringLiteral("none"), QStringLiteral("-I"), QStringLiteral(".")}
+                          + QStringLiteral(VENNARO_TEXT_FOLDERS).split(u' ') + QStringList{QStringLiteral("-ts"), ts});
+        if (!lupdate.waitForFinished() || lupdate.exitCode() != 0)
+            qFatal("lupdate failed: %s", lupdate.readAllStandardError().constData());
+        return readTs(ts).all;
+    }();
+    return texts;
+}
+
 } // namespace
 
 class WindowTest : public QObject {
@@ -39,10 +102,10 @@ private Q_SLOTS:
     void controlsSitWhereTheLayoutPutsThem();
     void tileGridInPixelsAndTwips();
     void colorsOfAGrab();
-    void textsFitTheirControls();
     void creationOrder();
     void tabOrderAndFirstFocus();
-    void accessKeys();
+    void inEveryLanguage_data();
+    void inEveryLanguage();
     void comboNeverGrowsAndTypingChoosesNothing();
     void tileBoxShowsItsCellInsideTheBorder();
 };
@@ -145,29 +208,6 @@ void WindowTest::colorsOfAGrab()
     QCOMPARE(fixture.form.Combo1().palette().color(QPalette::Base), peach);
 }
 
-void WindowTest::textsFitTheirControls()
-{
-    FormFixture fixture;
-    const frmMain &form = fixture.form;
-    const QList<QPair<const QWidget *, QString>> texts{
-        {&form.Label1(), form.Label1().text()}, {&form.Label2(), form.Label2().text()},
-        {&form.cmdStart(), QStringLiteral("Start")}, {&form.cmdSolve(), QStringLiteral("Solve")},
-        {&form.cmdExit(), QStringLiteral("Exit")}, {&form.Combo1(), QStringLiteral("Choose a picture")},
-        {&form.Text1(), QStringLiteral("9999")}};
-    for (const auto &[control, text] : texts) {
-        const QFontMetrics metrics(control->font());
-        QVERIFY2(metrics.horizontalAdvance(text) < control->width() - 8, qPrintable(text));
-        QVERIFY2(metrics.height() <= control->height(), qPrintable(text));
-        QVERIFY(control->font().bold());
-    }
-    QCOMPARE(form.Label1().font().pixelSize(), 37);
-    QCOMPARE(form.Label2().font().pixelSize(), 21);
-    QCOMPARE(form.Combo1().font().pixelSize(), 16);
-    QCOMPARE(form.cmdStart().font().pixelSize(), 18);
-    QCOMPARE(form.Text1().font().pixelSize(), 32);
-    QCOMPARE(QFontInfo(form.Label1().font()).family(), QStringLiteral("Liberation Sans"));
-}
-
 void WindowTest::creationOrder()
 {
     FormFixture fixture;
@@ -211,29 +251,90 @@ void WindowTest::tabOrderAndFirstFocus()
     QCOMPARE(visited, expected);
 }
 
-void WindowTest::accessKeys()
+void WindowTest::inEveryLanguage_data()
 {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("accessKeys");
+    QTest::newRow("en") << QStringLiteral("en") << QStringLiteral("SVX");
+    const QStringList sources = QDir(QStringLiteral(VENNARO_SOURCE_DIR "/translations")).entryList({QStringLiteral("vennaro_*.ts")});
+    QVERIFY(!sources.isEmpty());
+    for (const QString &source : sources) {
+        const QString language = source.sliced(8).chopped(3);
+        QTest::newRow(qPrintable(language)) << language << QString();
+    }
+}
+
+// Every text fits its control, the access keys are distinct and work, and the
+// translation has every text of the program, finished.
+void WindowTest::inEveryLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, accessKeys);
+    const Translation translation({language});
+    QCOMPARE(translation.language(), language == u"en" ? QString() : language);
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes") == u"&Yes", translation.language().isEmpty());
+    if (!translation.language().isEmpty()) {
+        const TsMessages messages = readTs(QStringLiteral(VENNARO_SOURCE_DIR "/translations/vennaro_%1.ts").arg(language));
+        QCOMPARE(messages.all, programTexts());
+        QVERIFY2(messages.untranslated.isEmpty(), qPrintable(messages.untranslated.join(u'\n')));
+    }
+
     FormFixture fixture;
-    QApplication::setActiveWindow(&fixture.form);
-    QVERIFY(QTest::qWaitForWindowActive(&fixture.form));
+    frmMain &form = fixture.form;
+    const QComboBox &combo = form.Combo1();
+    QList<QPair<const QWidget *, QString>> texts{{&form.Label1(), form.Label1().text()}, {&form.Label2(), form.Label2().text()},
+                                                 {&form.Text1(), QStringLiteral("9999")}, {combo.lineEdit(), combo.currentText()}};
+    for (int entry = 0; entry < combo.count(); ++entry)
+        texts.append({combo.lineEdit(), combo.itemText(entry)});
+    QList<QKeyCombination> keys;
+    QString keyLetters;
+    for (CommandButton *button : {&form.cmdStart(), &form.cmdSolve(), &form.cmdExit()}) {
+        texts.append({button, button->text()});
+        // A caption drawn smaller than the button's own size would not fit one size up.
+        QFont larger = button->font();
+        larger.setPixelSize(larger.pixelSize() + 1);
+        QVERIFY2(button->font().pixelSize() == 18 || !fits(larger, button->text(), *button), qPrintable(button->text()));
+        keys << QKeySequence::mnemonic(button->text())[0];
+        keyLetters += QChar(keys.last().key());
+    }
+    for (const auto &[control, text] : texts) {
+        QVERIFY2(fits(control->font(), text, *control), qPrintable(text));
+        QVERIFY(control->font().bold());
+    }
+    QCOMPARE(form.Label1().font().pixelSize(), 37);
+    QCOMPARE(form.Label2().font().pixelSize(), 21);
+    QCOMPARE(combo.font().pixelSize(), 16);
+    QCOMPARE(form.Text1().font().pixelSize(), 32);
+    QCOMPARE(QFontInfo(form.Label1().font()).family(), QStringLiteral("Liberation Sans"));
+    QCOMPARE(QSet<QKeyCombination>(keys.begin(), keys.end()).size(), 3);
+    QVERIFY(!keys.contains(QKeyCombination(Qt::AltModifier, Qt::Key(0))));
+    if (!accessKeys.isEmpty())
+        QCOMPARE(keyLetters, accessKeys);
+
+    QApplication::setActiveWindow(&form);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
     // An access key presses its button as a click, a moment later.
-    QTest::keyClick(&fixture.form, Qt::Key_S, Qt::AltModifier);
-    QTest::keyClick(&fixture.form, Qt::Key_V, Qt::AltModifier);
+    const auto press = [&](int button) {
+        const Qt::Key key = keys[button].key();
+        QTest::sendKeyEvent(QTest::Click, &form, key, QChar(key).toLower(), Qt::AltModifier);
+    };
+    press(0);
+    press(1);
     QTest::qWait(300);
     QCOMPARE(fixture.random.draws, 0);
     QVERIFY(fixture.messageBox.shown.isEmpty());
 
     fixture.messageBox.answers = {MessageBox::No};
-    QTest::keyClick(&fixture.form, Qt::Key_X, Qt::AltModifier);
+    press(2);
     QTRY_COMPARE(fixture.messageBox.shown.size(), 1);
-    QCOMPARE(fixture.messageBox.shown[0].title, QStringLiteral("Quit?"));
+    QCOMPARE(fixture.messageBox.shown[0].title, QCoreApplication::translate("Quitting", "Quit?"));
     QVERIFY(fixture.programEnd.statuses.isEmpty());
 
     fixture.choose(1);
-    QTest::keyClick(&fixture.form, Qt::Key_S, Qt::AltModifier);
+    press(0);
     QTRY_VERIFY(fixture.events.state().GameStarted);
     QVERIFY(fixture.random.draws >= 16);
-    QTest::keyClick(&fixture.form, Qt::Key_V, Qt::AltModifier);
+    press(1);
     QTRY_VERIFY(!fixture.events.state().GameStarted);
 }
 
