@@ -27,14 +27,12 @@ PLACE = re.compile(r"Row (\d), column (\d)")
 HOLE = "shows the hole piece"
 # The window's words in English and as a desktop set to German gets them, and
 # that desktop's Quit? question: its title and parts.
-WORDS = {
-    "en": [("label", "Vennaro"), ("combo box", "Picture"), ("push button", "Start"), ("push button", "Solve"),
-           ("push button", "Exit")],
-    "de": [("label", "Vennaro"), ("combo box", "Bild"), ("push button", "Start"), ("push button", "Lösen"),
-           ("push button", "Beenden"), ("label", "Anzahl der Züge")],
-}
-GERMAN_QUESTION = ("Beenden?", {("label", "Möchten Sie das Spiel wirklich beenden?"), ("push button", "Ja"),
-                                ("push button", "Nein")})
+WORDS = {"en": [("label", "Vennaro"), ("combo box", "Picture"), ("push button", "Start"), ("push button", "Solve"),
+                ("push button", "Exit")],
+         "de": [("label", "Vennaro"), ("combo box", "Bild"), ("push button", "Start"), ("push button", "Lösen"),
+                ("push button", "Beenden"), ("label", "Anzahl der Züge")]}
+GERMAN_QUESTION = [("alert", "Beenden?"), ("label", "Möchten Sie das Spiel wirklich beenden?"),
+                   ("push button", "Ja"), ("push button", "Nein")]
 ARROWS = {(0, 1): "Right", (0, -1): "Left", (1, 0): "Down", (-1, 0): "Up"}
 
 failures = []
@@ -178,17 +176,12 @@ def check_controls(screen, pyatspi):
 def path(start, goal):
     """The arrow keys that take the focus from the box at place start to the
     box at place goal, each with the place it reaches."""
-    keys = []
-    row, column = start
-    goal_row, goal_column = goal
-    while row != goal_row:
-        step = 1 if goal_row > row else -1
-        row += step
-        keys.append((ARROWS[(step, 0)], (row, column)))
-    while column != goal_column:
-        step = 1 if goal_column > column else -1
-        column += step
-        keys.append((ARROWS[(0, step)], (row, column)))
+    keys, place = [], list(start)
+    for axis in (0, 1):
+        while place[axis] != goal[axis]:
+            step = 1 if goal[axis] > place[axis] else -1
+            place[axis] += step
+            keys.append((ARROWS[(step, 0) if axis == 0 else (0, step)], tuple(place)))
     return keys
 
 
@@ -255,12 +248,9 @@ def check_in_german(screen, pyatspi):
     check(any(screen.text(a) == "Bild auswählen" for a in screen.objects()), "the list asks for a picture in German")
     focus_window(screen, pyatspi)
     press("alt+b")
-    question = wait_for("the Quit? question", lambda: next(
-        (a for a in screen.application if a is not None and a.getRoleName() == "alert"), None))
-    title, parts = GERMAN_QUESTION
-    check(question.name == title, "the question's title is %r, not %r" % (title, question.name))
-    shown = {(a.getRoleName(), a.name) for a in Screen(pyatspi, question).objects()}
-    check(parts <= shown, "the question shows %s, not only %s" % (sorted(parts), sorted(shown)))
+    wait_for("the Quit? question", lambda: any(a is not None and a.getRoleName() == "alert" for a in screen.application))
+    for role, name in GERMAN_QUESTION:
+        screen.one(role, name)
 
 
 def start_game(program, pyatspi, language):
@@ -274,8 +264,7 @@ def start_game(program, pyatspi, language):
          and a.get_process_id() == game.pid), None))
     screen = Screen(pyatspi, application)
     # The title is the last control the window makes.
-    wait_for("the window's controls", lambda: any(a.getRoleName() == "label" and a.name == "Vennaro"
-                                                   for a in screen.objects()))
+    wait_for("the title", lambda: any(a.getRoleName() == "label" and a.name == "Vennaro" for a in screen.objects()))
     return game, screen
 
 
