@@ -6,8 +6,8 @@
 
 // The program's texts and Qt's own (the message boxes' buttons) in the first
 // of the desktop's languages that the program speaks, for as long as the
-// object lives. English comes first in that search and needs no translation:
-// where it or none of the languages comes up, nothing is loaded.
+// object lives. English needs none and ends the search: where it comes first,
+// or the program speaks none of the languages, nothing is loaded.
 class Translation {
 public:
     // uiLanguages: the desktop's, as QLocale::system().uiLanguages() gives them.
