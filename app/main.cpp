@@ -1,5 +1,6 @@
 #include "app/ApplicationSetUp.h"
 #include "app/FormEvents.h"
+#include "app/Translation.h"
 #include "runtime/ClockRandomGenerator.h"
 #include "app/QtMessageBox.h"
 #include "runtime/QtProgramEnd.h"
@@ -7,6 +8,7 @@
 
 #include <QApplication>
 #include <QList>
+#include <QLocale>
 #include <QStringList>
 #include <cstdio>
 #include <cstdlib>
@@ -66,6 +68,7 @@ int main(int argc, char *argv[])
 {
     const std::unique_ptr<QApplication> application = openDisplay(argc, argv);
     ApplicationSetUp::apply();
+    const Translation translation(QLocale::system().uiLanguages());
 
     frmMain form;
     QtMessageBox messageBox(&form);

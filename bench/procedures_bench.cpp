@@ -1,4 +1,5 @@
 // Costs of the procedures' own work, headless: no painting is measured.
+#include "app/Translation.h"
 #include "game/ChoosingPicture.h"
 #include "game/FormState.h"
 #include "game/MovingTile.h"
@@ -105,6 +106,25 @@ void clickRefused(benchmark::State &run)
         game.moving.Picture1_Click(hole);
 }
 BENCHMARK(clickRefused)->Unit(benchmark::kMicrosecond);
+
+// What a desktop in French adds to start-up: the program's texts and Qt's.
+void loadTranslation(benchmark::State &run)
+{
+    for (auto _ : run) {
+        const Translation translation({QStringLiteral("fr")});
+        benchmark::DoNotOptimize(translation.language());
+    }
+}
+BENCHMARK(loadTranslation)->Unit(benchmark::kMicrosecond);
+
+// The window as French start-up makes it, to set against an English one.
+void makeWindow(benchmark::State &run)
+{
+    const Translation translation({run.range(0) ? QStringLiteral("fr") : QStringLiteral("en")});
+    for (auto _ : run)
+        const frmMain form;
+}
+BENCHMARK(makeWindow)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -7,6 +7,7 @@
 #include "ui/TileBox.h"
 #include "ui/frmMain.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 
 MovingTile::MovingTile(frmMain &form, FormState &state, MessageBox &messageBox)
@@ -35,7 +36,7 @@ void MovingTile::Picture1_Click(Integer Index)
     const TileBox &clicked = form_.Picture1(state_.ClickedBox);
     const Boolean sameRow = besideAlong(hole.Top(), clicked.Top(), hole.Left(), clicked.Left(), HorizontalStep);
     if (!sameRow && !besideAlong(hole.Left(), clicked.Left(), hole.Top(), clicked.Top(), VerticalStep)) {
-        messageBox_.show(QStringLiteral("Cannot move !!!"), MessageBox::OkOnly);
+        messageBox_.show(QCoreApplication::translate("MovingTile", "Cannot move !!!"), MessageBox::OkOnly);
         return;
     }
 

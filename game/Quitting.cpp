@@ -3,7 +3,7 @@
 #include "runtime/MessageBox.h"
 #include "runtime/ProgramEnd.h"
 
-#include <QString>
+#include <QCoreApplication>
 
 Quitting::Quitting(MessageBox &messageBox, ProgramEnd &programEnd)
     : messageBox_(messageBox), programEnd_(programEnd)
@@ -12,8 +12,8 @@ Quitting::Quitting(MessageBox &messageBox, ProgramEnd &programEnd)
 
 void Quitting::cmdExit_Click()
 {
-    if (messageBox_.show(QStringLiteral("Are you sure you want to quit?"), MessageBox::YesNo + MessageBox::Question,
-                         QStringLiteral("Quit?"))
+    if (messageBox_.show(QCoreApplication::translate("Quitting", "Are you sure you want to quit?"), MessageBox::YesNo + MessageBox::Question,
+                         QCoreApplication::translate("Quitting", "Quit?"))
         == MessageBox::Yes)
         programEnd_.end(0);
 }

@@ -4,6 +4,7 @@
 #include "runtime/ProgramEnd.h"
 #include "runtime/RuntimeError.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <cstdio>
 
@@ -21,14 +22,14 @@ void ErrorTrap::run(const std::function<void()> &procedure) noexcept
     } catch (const std::exception &error) {
         report(QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        report(QStringLiteral("Unknown error"));
+        report(QCoreApplication::translate("ErrorTrap", "Unknown error"));
     }
 }
 
 void ErrorTrap::report(const QString &description) noexcept
 {
     try {
-        messageBox_.show(QStringLiteral("Run-time error:\n\n%1").arg(description), MessageBox::Critical);
+        messageBox_.show(QCoreApplication::translate("ErrorTrap", "Run-time error:\n\n%1").arg(description), MessageBox::Critical);
     } catch (...) {
         // The program ends either way; the message still reaches the terminal.
         std::fprintf(stderr, "vennaro: run-time error: %s\n", qPrintable(description));

@@ -1,5 +1,7 @@
 #include "runtime/RuntimeError.h"
 
+#include <QCoreApplication>
+
 RuntimeError::RuntimeError(const QString &description)
     : std::runtime_error(description.toStdString())
 {
@@ -12,25 +14,25 @@ QString RuntimeError::description() const
 
 RuntimeError RuntimeError::overflow()
 {
-    return RuntimeError(QStringLiteral("Overflow"));
+    return RuntimeError(QCoreApplication::translate("RuntimeError", "Overflow"));
 }
 
 RuntimeError RuntimeError::subscriptOutOfRange()
 {
-    return RuntimeError(QStringLiteral("Subscript out of range"));
+    return RuntimeError(QCoreApplication::translate("RuntimeError", "Subscript out of range"));
 }
 
 RuntimeError RuntimeError::typeMismatch()
 {
-    return RuntimeError(QStringLiteral("Type mismatch"));
+    return RuntimeError(QCoreApplication::translate("RuntimeError", "Type mismatch"));
 }
 
 RuntimeError RuntimeError::invalidProcedureCall()
 {
-    return RuntimeError(QStringLiteral("Invalid procedure call or argument"));
+    return RuntimeError(QCoreApplication::translate("RuntimeError", "Invalid procedure call or argument"));
 }
 
 RuntimeError RuntimeError::noSuchControl(int index)
 {
-    return RuntimeError(QStringLiteral("Control array element '%1' doesn't exist").arg(index));
+    return RuntimeError(QCoreApplication::translate("RuntimeError", "Control array element '%1' doesn't exist").arg(index));
 }

@@ -5,7 +5,7 @@
 # What building and playing need.
 PLAY_PACKAGES=(
   g++ cmake ninja-build
-  qt6-base-dev qt6-wayland fonts-liberation
+  qt6-base-dev qt6-l10n-tools qt6-wayland fonts-liberation
 )
 # What the tests, benchmarks and checks need besides.
 TEST_PACKAGES=(
@@ -13,6 +13,7 @@ TEST_PACKAGES=(
   xvfb xauth xdotool x11-utils openbox
   dbus-daemon at-spi2-core python3-minimal python3-pyatspi weston
   desktop-file-utils appstream dpkg-dev
+  qt6-translations-l10n
 )
 
 # Every outside program that a script or test runs, and the package that
@@ -22,6 +23,7 @@ declare -A PROGRAM_PACKAGE=(
   [g++]=g++
   [cmake]=cmake [ctest]=cmake [cpack]=cmake
   [ninja]=ninja-build
+  [lupdate]=qt6-l10n-tools [lrelease]=qt6-l10n-tools
   [clang-tidy]=clang-tidy
   [Xvfb]=xvfb [xvfb-run]=xvfb
   [xauth]=xauth

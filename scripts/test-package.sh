@@ -48,6 +48,7 @@ check "version is the project's, $version" test "$(field Version)" = "$version"
 check "section is games" test "$(field Section)" = games
 check "Depends names libqt6widgets6" grep -Eq '(^|, )libqt6widgets6( |,|$)' <<<"$depends"
 check "Depends names fonts-liberation" grep -Eq '(^|, )fonts-liberation( |,|$)' <<<"$depends"
+check "Recommends names qt6-translations-l10n" grep -Eq '(^|, )qt6-translations-l10n( |,|$)' <<<"$(field Recommends)"
 
 root=$scratch/root
 dpkg-deb -x "$deb" "$root"

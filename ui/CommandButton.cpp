@@ -25,10 +25,31 @@ void drawEdge(QPainter &painter, QRect box, const QColor &topLeft, const QColor 
 
 } // namespace
 
-CommandButton::CommandButton(const QString &caption, std::uint32_t faceColorValue, QWidget *parent)
-    : QPushButton(caption, parent), face_(ColorValue::toColor(faceColorValue))
+CommandButton::CommandButton(const QString &caption, std::uint32_t faceColorValue, const QFont &font, QWidget *parent)
+    : QPushButton(caption, parent), face_(ColorValue::toColor(faceColorValue)), font_(font)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    fitCaption();
+}
+
+void CommandButton::resizeEvent(QResizeEvent *event)
+{
+    QPushButton::resizeEvent(event);
+    fitCaption();
+}
+
+void CommandButton::fitCaption()
+{
+    QFont fitting = font_;
+    const int room = focusArea().width();
+    while (fitting.pixelSize() > 1 && QFontMetrics(fitting).size(Qt::TextShowMnemonic, text()).width() >= room)
+        fitting.setPixelSize(fitting.pixelSize() - 1);
+    setFont(fitting);
+}
+
+QRect CommandButton::focusArea() const
+{
+    return rect().adjusted(4, 4, -4, -4);
 }
 
 void CommandButton::paintEvent(QPaintEvent *)
@@ -63,7 +84,7 @@ void CommandButton::paintEvent(QPaintEvent *)
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        focus.rect = inner.adjusted(3, 3, -3, -3);
+        focus.rect = focusArea();
         focus.backgroundColor = face_;
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }

@@ -8,6 +8,7 @@
 #include "ui/frmMain.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -20,7 +21,7 @@ void FormAccessibility::describe(frmMain &form)
 {
     // The caption stays empty on purpose; the title on the window names it.
     form.setAccessibleName(form.Label1().text());
-    form.Combo1().setAccessibleName(QStringLiteral("Picture"));
+    form.Combo1().setAccessibleName(QCoreApplication::translate("FormAccessibility", "Picture"));
     form.Label2().setBuddy(&form.Text1());
 }
 

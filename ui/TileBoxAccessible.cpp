@@ -3,6 +3,7 @@
 #include "pictures/Grid.h"
 #include "ui/TileBox.h"
 
+#include <QCoreApplication>
 #include <QKeySequence>
 
 namespace {
@@ -11,10 +12,10 @@ QString shownPiece(const CellPicture &picture)
 {
     const int cell = picture.cellNumber();
     if (cell == CellPicture::NoCell)
-        return QStringLiteral("empty");
+        return QCoreApplication::translate("TileBoxAccessible", "empty");
     if (cell == Grid::BlankCell)
-        return QStringLiteral("shows the hole piece");
-    return QStringLiteral("shows the piece from row %1, column %2 of %3")
+        return QCoreApplication::translate("TileBoxAccessible", "shows the hole piece");
+    return QCoreApplication::translate("TileBoxAccessible", "shows the piece from row %1, column %2 of %3")
         .arg(Grid::row(cell) + 1)
         .arg(Grid::column(cell) + 1)
         .arg(picture.setTitle());
@@ -37,7 +38,7 @@ QString TileBoxAccessible::text(QAccessible::Text textType) const
     const int index = box()->Index();
     switch (textType) {
     case QAccessible::Name:
-        return QStringLiteral("Row %1, column %2").arg(Grid::row(index) + 1).arg(Grid::column(index) + 1);
+        return QCoreApplication::translate("TileBoxAccessible", "Row %1, column %2").arg(Grid::row(index) + 1).arg(Grid::column(index) + 1);
     case QAccessible::Description:
         return shownPiece(*box()->Picture());
     default:

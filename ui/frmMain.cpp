@@ -59,18 +59,16 @@ QLabel *makeLabel(const QString &text, double points, QWidget *parent)
 
 CommandButton *makeButton(const QString &caption, QWidget *parent)
 {
-    auto *button = new CommandButton(caption, ColorValue::LightOrange, parent);
-    button->setFont(boldFont(13.5));
-    return button;
+    return new CommandButton(caption, ColorValue::LightOrange, boldFont(13.5), parent);
 }
 
 } // namespace
 
 frmMain::frmMain(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      PictureClip1_{PictureClip(QStringLiteral(":/pictures/picture0.bmp"), QStringLiteral("Mountain Lake")),
-                    PictureClip(QStringLiteral(":/pictures/picture1.bmp"), QStringLiteral("Stained Glass")),
-                    PictureClip(QStringLiteral(":/pictures/picture2.bmp"), QStringLiteral("Fractal Reef"))}
+      PictureClip1_{PictureClip(QStringLiteral(":/pictures/picture0.bmp"), tr("Mountain Lake")),
+                    PictureClip(QStringLiteral(":/pictures/picture1.bmp"), tr("Stained Glass")),
+                    PictureClip(QStringLiteral(":/pictures/picture2.bmp"), tr("Fractal Reef"))}
 {
     FormAccessibility::installFactory();
     setFixedSize(Layout::windowSize());
@@ -92,7 +90,7 @@ frmMain::frmMain(QWidget *parent)
     for (const PictureClip &set : PictureClip1_)
         Combo1_->addItem(set.title());
     Combo1_->setCurrentIndex(-1);
-    Combo1_->setEditText(QStringLiteral("Choose a picture"));
+    Combo1_->setEditText(tr("Choose a picture"));
     setColors(Combo1_, QPalette::Base, ColorValue::LightPeach);
 
     createTileBoxes();
@@ -126,14 +124,14 @@ void frmMain::createFrame()
     Text1_->setReadOnly(true);
     setColors(Text1_, QPalette::Base, ColorValue::LightPeach);
 
-    cmdStart_ = makeButton(QStringLiteral("&Start"), Frame2_);
+    cmdStart_ = makeButton(tr("&Start"), Frame2_);
     place(cmdStart_, Layout::cmdStart);
-    cmdSolve_ = makeButton(QStringLiteral("Sol&ve"), Frame2_);
+    cmdSolve_ = makeButton(tr("Sol&ve"), Frame2_);
     place(cmdSolve_, Layout::cmdSolve);
-    cmdExit_ = makeButton(QStringLiteral("E&xit"), Frame2_);
+    cmdExit_ = makeButton(tr("E&xit"), Frame2_);
     place(cmdExit_, Layout::cmdExit);
 
-    Label2_ = makeLabel(QStringLiteral("Number of Moves"), 15.75, Frame2_);
+    Label2_ = makeLabel(tr("Number of Moves"), 15.75, Frame2_);
     place(Label2_, Layout::Label2);
 }
 

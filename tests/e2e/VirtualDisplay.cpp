@@ -50,6 +50,7 @@ QProcessEnvironment VirtualDisplay::environment() const
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
     return environment;
 }
 

@@ -30,7 +30,7 @@ public:
     // Connects to the display that DISPLAY names.
     bool open();
     QSize screenSize() const;
-    // What programs started on this display get: DISPLAY, and X11 for Qt.
+    // What programs started on this display get: DISPLAY, X11 for Qt, and English.
     QProcessEnvironment environment() const;
     QString lastError() const;
 

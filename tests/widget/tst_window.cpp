@@ -1,13 +1,18 @@
 #include "FormFixture.h"
+#include "app/Translation.h"
 #include "ui/ColorValue.h"
 #include "ui/Layout.h"
 #include "ui/CommandButton.h"
 #include "ui/TileBox.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -28,6 +33,31 @@ QRect onClient(const QWidget &control, const QWidget &client)
     return QRect(control.mapTo(&client, QPoint(0, 0)), control.size());
 }
 
+// Within the control, clear of the 4 pixels next to its edge.
+bool fits(const QFont &font, const QString &text, const QWidget &control)
+{
+    const QFontMetrics metrics(font);
+    return metrics.size(Qt::TextShowMnemonic, text).width() < control.width() - 8 && metrics.height() <= control.height();
+}
+
+// What in the translation lupdate finds wanting once it has brought it up to
+// the program's sources: texts it lacked, unfinished, or no longer used.
+QString wanting(const QString &language)
+{
+    QTemporaryDir scratch;
+    const QString ts = scratch.filePath(QStringLiteral("vennaro.ts"));
+    QFile::copy(QStringLiteral(VENNARO_SOURCE_DIR "/translations/vennaro_%1.ts").arg(language), ts);
+    QProcess lupdate;
+    lupdate.setWorkingDirectory(QStringLiteral(VENNARO_SOURCE_DIR));
+    lupdate.start(QStringLiteral(VENNARO_LUPDATE), QStringLiteral("-silent -locations none -I . " VENNARO_TEXT_FOLDERS " -ts").split(u' ') << ts);
+    QFile updated(ts);
+    if (!lupdate.waitForFinished() || lupdate.exitCode() != 0 || !updated.open(QIODevice::ReadOnly))
+        return QStringLiteral("lupdate failed: ") + QString::fromLocal8Bit(lupdate.readAllStandardError());
+    const QString text = QString::fromUtf8(updated.readAll());
+    const QRegularExpression wanted(QStringLiteral("<source>[^<]*</source>\\s*<translation( type=[^>]*>|></translation>)"));
+    return wanted.match(text).captured();
+}
+
 } // namespace
 
 class WindowTest : public QObject {
@@ -35,13 +65,12 @@ class WindowTest : public QObject {
 
 private Q_SLOTS:
     void windowIsFixedAndFrameless();
-    void controlsSitWhereTheLayoutPutsThem_data();
     void controlsSitWhereTheLayoutPutsThem();
     void tileGridInPixelsAndTwips();
     void colorsOfAGrab();
-    void textsFitTheirControls();
     void tabOrderAndFirstFocus();
-    void accessKeys();
+    void inEveryLanguage_data();
+    void inEveryLanguage();
     void comboNeverGrowsAndTypingChoosesNothing();
 };
 
@@ -58,30 +87,18 @@ void WindowTest::windowIsFixedAndFrameless()
     QVERIFY(qAbs(fixture.form.frameGeometry().center().y() - screen.center().y()) <= 1);
 }
 
-void WindowTest::controlsSitWhereTheLayoutPutsThem_data()
-{
-    QTest::addColumn<QRect>("pixels");
-    QTest::newRow("Label1") << QRect(336, 16, 217, 49);
-    QTest::newRow("Combo1") << QRect(344, 96, 209, 27);
-    QTest::newRow("Frame2") << QRect(344, 152, 209, 233);
-    QTest::newRow("cmdStart") << QRect(352, 168, 81, 41);
-    QTest::newRow("cmdSolve") << QRect(448, 168, 81, 41);
-    QTest::newRow("Label2") << QRect(352, 240, 193, 25);
-    QTest::newRow("Text1") << QRect(400, 272, 81, 41);
-    QTest::newRow("cmdExit") << QRect(400, 328, 81, 41);
-    QTest::newRow("Text2") << QRect(144, 384, 153, 33);
-}
-
 void WindowTest::controlsSitWhereTheLayoutPutsThem()
 {
-    QFETCH(QRect, pixels);
     FormFixture fixture;
     const frmMain &form = fixture.form;
-    const QHash<QString, const QWidget *> controls{
-        {"Label1", &form.Label1()}, {"Combo1", &form.Combo1()}, {"Frame2", &form.Frame2()},
-        {"cmdStart", &form.cmdStart()}, {"cmdSolve", &form.cmdSolve()}, {"Label2", &form.Label2()},
-        {"Text1", &form.Text1()}, {"cmdExit", &form.cmdExit()}, {"Text2", &form.Text2()}};
-    QCOMPARE(onClient(*controls.value(QString::fromLatin1(QTest::currentDataTag())), form.clientArea()), pixels);
+    const QList<std::tuple<const char *, const QWidget *, QRect>> places{
+        {"Label1", &form.Label1(), {336, 16, 217, 49}}, {"Combo1", &form.Combo1(), {344, 96, 209, 27}},
+        {"Frame2", &form.Frame2(), {344, 152, 209, 233}}, {"cmdStart", &form.cmdStart(), {352, 168, 81, 41}},
+        {"cmdSolve", &form.cmdSolve(), {448, 168, 81, 41}}, {"Label2", &form.Label2(), {352, 240, 193, 25}},
+        {"Text1", &form.Text1(), {400, 272, 81, 41}}, {"cmdExit", &form.cmdExit(), {400, 328, 81, 41}},
+        {"Text2", &form.Text2(), {144, 384, 153, 33}}};
+    for (const auto &[name, control, pixels] : places)
+        QVERIFY2(onClient(*control, form.clientArea()) == pixels, name);
 }
 
 void WindowTest::tileGridInPixelsAndTwips()
@@ -99,10 +116,8 @@ void WindowTest::tileGridInPixelsAndTwips()
         covered += expected;
     }
     QCOMPARE(covered, QRegion(16, 16, 312, 368));
-    QCOMPARE(fixture.form.Picture1(5).Left(), 1410.0f);
-    QCOMPARE(fixture.form.Picture1(5).Top(), 1620.0f);
-    QCOMPARE(fixture.form.Picture1(15).Left(), 3750.0f);
-    QCOMPARE(fixture.form.Picture1(15).Top(), 4380.0f);
+    QCOMPARE(QPointF(fixture.form.Picture1(5).Left(), fixture.form.Picture1(5).Top()), QPointF(1410, 1620));
+    QCOMPARE(QPointF(fixture.form.Picture1(15).Left(), fixture.form.Picture1(15).Top()), QPointF(3750, 4380));
 }
 
 void WindowTest::colorsOfAGrab()
@@ -140,27 +155,6 @@ void WindowTest::colorsOfAGrab()
     QCOMPARE(fixture.form.Combo1().palette().color(QPalette::Base), peach);
 }
 
-void WindowTest::textsFitTheirControls()
-{
-    FormFixture fixture;
-    const frmMain &form = fixture.form;
-    const QList<QPair<const QWidget *, QString>> texts{
-        {&form.Label1(), form.Label1().text()}, {&form.Label2(), form.Label2().text()},
-        {&form.cmdStart(), QStringLiteral("Start")}, {&form.cmdSolve(), QStringLiteral("Solve")},
-        {&form.cmdExit(), QStringLiteral("Exit")}, {&form.Combo1(), QStringLiteral("Choose a picture")},
-        {&form.Text1(), QStringLiteral("9999")}};
-    for (const auto &[control, text] : texts) {
-        const QFontMetrics metrics(control->font());
-        QVERIFY2(metrics.horizontalAdvance(text) < control->width() - 8, qPrintable(text));
-        QVERIFY2(metrics.height() <= control->height(), qPrintable(text));
-        QVERIFY(control->font().bold());
-    }
-    QCOMPARE(form.Label1().font().pixelSize(), 37);
-    QCOMPARE(form.Label2().font().pixelSize(), 21);
-    QCOMPARE(form.Combo1().font().pixelSize(), 16);
-    QCOMPARE(form.cmdStart().font().pixelSize(), 18);
-    QCOMPARE(form.Text1().font().pixelSize(), 32);
-    QCOMPARE(QFontInfo(form.Label1().font()).family(), QStringLiteral("Liberation Sans"));
 }
 
 void WindowTest::tabOrderAndFirstFocus()
@@ -186,29 +180,82 @@ void WindowTest::tabOrderAndFirstFocus()
     QCOMPARE(visited, expected);
 }
 
-void WindowTest::accessKeys()
+void WindowTest::inEveryLanguage_data()
 {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("accessKeys");
+    QTest::newRow("en") << QStringLiteral("en") << QStringLiteral("SVX");
+    const QStringList sources = QDir(QStringLiteral(VENNARO_SOURCE_DIR "/translations")).entryList({QStringLiteral("vennaro_*.ts")});
+    QVERIFY(!sources.isEmpty());
+    for (const QString &source : sources) {
+        const QString language = source.sliced(8).chopped(3);
+        QTest::newRow(qPrintable(language)) << language << QString();
+    }
+}
+
+// Every text fits its control, the access keys are distinct and work, and the
+// translation has every text of the program, finished.
+void WindowTest::inEveryLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, accessKeys);
+    const Translation translation({language});
+    QCOMPARE(translation.language(), language == u"en" ? QString() : language);
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes") == u"&Yes", translation.language().isEmpty());
+    if (!translation.language().isEmpty())
+        QCOMPARE(wanting(language), QString());
+
     FormFixture fixture;
-    QApplication::setActiveWindow(&fixture.form);
-    QVERIFY(QTest::qWaitForWindowActive(&fixture.form));
+    frmMain &form = fixture.form;
+    const QComboBox &combo = form.Combo1();
+    QList<QPair<const QWidget *, QString>> texts{{&form.Label1(), form.Label1().text()}, {&form.Label2(), form.Label2().text()},
+                                                 {&form.Text1(), QStringLiteral("9999")}, {combo.lineEdit(), combo.currentText()}};
+    for (int entry = 0; entry < combo.count(); ++entry)
+        texts.append({combo.lineEdit(), combo.itemText(entry)});
+    QString keys;
+    for (CommandButton *button : {&form.cmdStart(), &form.cmdSolve(), &form.cmdExit()}) {
+        texts.append({button, button->text()});
+        // A caption drawn smaller than the button's own size would not fit one size up.
+        QFont larger = button->font();
+        larger.setPixelSize(larger.pixelSize() + 1);
+        QVERIFY2(button->font().pixelSize() == 18 || !fits(larger, button->text(), *button), qPrintable(button->text()));
+        keys += QChar(QKeySequence::mnemonic(button->text())[0].key());
+    }
+    for (const auto &[control, text] : texts) {
+        QVERIFY2(fits(control->font(), text, *control), qPrintable(text));
+        QVERIFY(control->font().bold());
+    }
+    QCOMPARE((QList<int>{form.Label1().font().pixelSize(), form.Label2().font().pixelSize(), combo.font().pixelSize(),
+                         form.Text1().font().pixelSize()}), (QList<int>{37, 21, 16, 32}));
+    QCOMPARE(QFontInfo(form.Label1().font()).family(), QStringLiteral("Liberation Sans"));
+    QCOMPARE(QSet<QChar>(keys.begin(), keys.end()).size(), 3);
+    QVERIFY(!keys.contains(QChar()));
+    if (!accessKeys.isEmpty())
+        QCOMPARE(keys, accessKeys);
+
+    QApplication::setActiveWindow(&form);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
     // An access key presses its button as a click, a moment later.
-    QTest::keyClick(&fixture.form, Qt::Key_S, Qt::AltModifier);
-    QTest::keyClick(&fixture.form, Qt::Key_V, Qt::AltModifier);
+    const auto press = [&](int button) {
+        QTest::sendKeyEvent(QTest::Click, &form, Qt::Key(keys[button].unicode()), keys[button].toLower(), Qt::AltModifier);
+    };
+    press(0);
+    press(1);
     QTest::qWait(300);
     QCOMPARE(fixture.random.draws, 0);
     QVERIFY(fixture.messageBox.shown.isEmpty());
 
     fixture.messageBox.answers = {MessageBox::No};
-    QTest::keyClick(&fixture.form, Qt::Key_X, Qt::AltModifier);
+    press(2);
     QTRY_COMPARE(fixture.messageBox.shown.size(), 1);
-    QCOMPARE(fixture.messageBox.shown[0].title, QStringLiteral("Quit?"));
+    QCOMPARE(fixture.messageBox.shown[0].title, QCoreApplication::translate("Quitting", "Quit?"));
     QVERIFY(fixture.programEnd.statuses.isEmpty());
 
     fixture.choose(1);
-    QTest::keyClick(&fixture.form, Qt::Key_S, Qt::AltModifier);
+    press(0);
     QTRY_VERIFY(fixture.events.state().GameStarted);
     QVERIFY(fixture.random.draws >= 16);
-    QTest::keyClick(&fixture.form, Qt::Key_V, Qt::AltModifier);
+    press(1);
     QTRY_VERIFY(!fixture.events.state().GameStarted);
 }
 

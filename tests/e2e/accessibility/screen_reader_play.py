@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Plays the real game the way a blind player would: an AT-SPI client reads
 the window's accessible tree, then one move is made with the keyboard alone,
-and the client hears the boxes and the counter change.
+and the client hears the boxes and the counter change. Then the game starts
+again as a desktop set to German starts it, and the client reads its words.
 
 Run inside an X display and a D-Bus session, with Debian's python3-pyatspi:
     xvfb-run -a dbus-run-session -- /usr/bin/python3 screen_reader_play.py PROGRAM
@@ -24,6 +25,14 @@ from gi.repository import Gio, GLib  # noqa: E402
 TIMEOUT = 20.0
 PLACE = re.compile(r"Row (\d), column (\d)")
 HOLE = "shows the hole piece"
+# The window's words in English and as a desktop set to German gets them, and
+# that desktop's Quit? question: its title and parts.
+WORDS = {"en": [("label", "Vennaro"), ("combo box", "Picture"), ("push button", "Start"), ("push button", "Solve"),
+                ("push button", "Exit")],
+         "de": [("label", "Vennaro"), ("combo box", "Bild"), ("push button", "Start"), ("push button", "Lösen"),
+                ("push button", "Beenden"), ("label", "Anzahl der Züge")]}
+GERMAN_QUESTION = [("alert", "Beenden?"), ("label", "Möchten Sie das Spiel wirklich beenden?"),
+                   ("push button", "Ja"), ("push button", "Nein")]
 ARROWS = {(0, 1): "Right", (0, -1): "Left", (1, 0): "Down", (-1, 0): "Up"}
 
 failures = []
@@ -143,10 +152,8 @@ def square_grid(places):
 def check_controls(screen, pyatspi):
     window = screen.one("frame", "Vennaro")
     check(window is not None and window.parent == screen.application, "the window is the application's")
-    screen.one("label", "Vennaro")
-    screen.one("combo box", "Picture")
-    for caption in ("Start", "Solve", "Exit"):
-        screen.one("push button", caption)
+    for role, name in WORDS["en"]:
+        screen.one(role, name)
     label = screen.one("label", "Number of Moves")
     counter = screen.one("text", "Number of Moves")
     if counter is not None:
@@ -169,17 +176,12 @@ def check_controls(screen, pyatspi):
 def path(start, goal):
     """The arrow keys that take the focus from the box at place start to the
     box at place goal, each with the place it reaches."""
-    keys = []
-    row, column = start
-    goal_row, goal_column = goal
-    while row != goal_row:
-        step = 1 if goal_row > row else -1
-        row += step
-        keys.append((ARROWS[(step, 0)], (row, column)))
-    while column != goal_column:
-        step = 1 if goal_column > column else -1
-        column += step
-        keys.append((ARROWS[(0, step)], (row, column)))
+    keys, place = [], list(start)
+    for axis in (0, 1):
+        while place[axis] != goal[axis]:
+            step = 1 if goal[axis] > place[axis] else -1
+            place[axis] += step
+            keys.append((ARROWS[(step, 0) if axis == 0 else (0, step)], tuple(place)))
     return keys
 
 
@@ -189,13 +191,8 @@ def neighbours(place, places):
 
 
 def play_one_move(screen, pyatspi, counter, heard):
-    window_id = wait_for("the game's window",
-                         lambda: xdotool("search", "--onlyvisible", "--pid", str(screen.application.get_process_id())).split())[0]
-    window = screen.one("frame", "Vennaro")
+    focus_window(screen, pyatspi)
     combo = screen.one("combo box", "Picture")
-    # Focus without a click: no mouse event reaches the game until the move is made.
-    xdotool("windowfocus", window_id)
-    wait_for("the window to be active", lambda: screen.has(window, pyatspi.STATE_ACTIVE))
     wait_for("the list to have the first focus", lambda: screen.has(combo, pyatspi.STATE_FOCUSED))
 
     press("Down")
@@ -236,6 +233,41 @@ def play_one_move(screen, pyatspi, counter, heard):
     print("moved box %s into the hole at box %s: %r" % (goal, hole, before[goal]), flush=True)
 
 
+def focus_window(screen, pyatspi):
+    window_id = wait_for("the game's window",
+                         lambda: xdotool("search", "--onlyvisible", "--pid", str(screen.application.get_process_id())).split())[0]
+    window = screen.one("frame", "Vennaro")
+    # Focus without a click: no mouse event reaches the game until the move is made.
+    xdotool("windowfocus", window_id)
+    wait_for("the window to be active", lambda: screen.has(window, pyatspi.STATE_ACTIVE))
+
+
+def check_in_german(screen, pyatspi):
+    for role, name in WORDS["de"]:
+        screen.one(role, name)
+    check(any(screen.text(a) == "Bild auswählen" for a in screen.objects()), "the list asks for a picture in German")
+    focus_window(screen, pyatspi)
+    press("alt+b")
+    wait_for("the Quit? question", lambda: any(a is not None and a.getRoleName() == "alert" for a in screen.application))
+    for role, name in GERMAN_QUESTION:
+        screen.one(role, name)
+
+
+def start_game(program, pyatspi, language):
+    """The game as a desktop set to the language starts it, once its controls are on the bus."""
+    # The pointer waits in a corner, away from where the window will open.
+    xdotool("mousemove", "0", "0")
+    environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb", LANGUAGE=language)
+    game = subprocess.Popen([program], env=environment)
+    application = wait_for("the game on the accessibility bus", lambda: next(
+        (a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == "Vennaro" and a.childCount
+         and a.get_process_id() == game.pid), None))
+    screen = Screen(pyatspi, application)
+    # The title is the last control the window makes.
+    wait_for("the title", lambda: any(a.getRoleName() == "label" and a.name == "Vennaro" for a in screen.objects()))
+    return game, screen
+
+
 def main():
     if len(sys.argv) != 2:
         sys.exit("usage: screen_reader_play.py PROGRAM")
@@ -252,18 +284,16 @@ def main():
 
         pyatspi.Registry.registerEventListener(listen, "object:property-change:accessible-description",
                                                "object:text-changed", "object:state-changed:focused")
-        # The pointer waits in a corner, away from where the window will open.
-        xdotool("mousemove", "0", "0")
-        environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
-        game = subprocess.Popen([sys.argv[1]], env=environment)
-        application = wait_for("the game on the accessibility bus", lambda: next(
-            (a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == "Vennaro" and a.childCount), None))
-        screen = Screen(pyatspi, application)
+        game, screen = start_game(sys.argv[1], pyatspi, "en")
         wait_for("the boxes of the grid", lambda: square_grid(screen.tiles()))
         screen.dump()
         counter = check_controls(screen, pyatspi)
         if counter is not None:
             play_one_move(screen, pyatspi, counter, heard)
+        game.terminate()
+        game.wait(timeout=10)
+        game, screen = start_game(sys.argv[1], pyatspi, "de")
+        check_in_german(screen, pyatspi)
     except TimeoutError as error:
         check(False, str(error))
     finally:

@@ -1,0 +1,121 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ca">
+<context>
+    <name>ErrorTrap</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Error desconegut</translation>
+    </message>
+    <message>
+        <source>Run-time error:
+
+%1</source>
+        <translation>Error en temps d’execució:
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>FormAccessibility</name>
+    <message>
+        <source>Picture</source>
+        <translation>Imatge</translation>
+    </message>
+</context>
+<context>
+    <name>MovingTile</name>
+    <message>
+        <source>Cannot move !!!</source>
+        <translation>No es pot moure !!!</translation>
+    </message>
+</context>
+<context>
+    <name>Quitting</name>
+    <message>
+        <source>Are you sure you want to quit?</source>
+        <translation>Segur que voleu sortir?</translation>
+    </message>
+    <message>
+        <source>Quit?</source>
+        <translation>Voleu sortir?</translation>
+    </message>
+</context>
+<context>
+    <name>RuntimeError</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Desbordament</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Índex fora de l’interval</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Els tipus no coincideixen</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Crida a procediment o argument no vàlids</translation>
+    </message>
+    <message>
+        <source>Control array element &apos;%1&apos; doesn&apos;t exist</source>
+        <translation>L’element «%1» de la matriu de controls no existeix</translation>
+    </message>
+</context>
+<context>
+    <name>TileBoxAccessible</name>
+    <message>
+        <source>empty</source>
+        <translation>buida</translation>
+    </message>
+    <message>
+        <source>shows the hole piece</source>
+        <translation>mostra la peça del forat</translation>
+    </message>
+    <message>
+        <source>shows the piece from row %1, column %2 of %3</source>
+        <translation>mostra la peça de la fila %1, columna %2 de la imatge %3</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>Fila %1, columna %2</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Mountain Lake</source>
+        <translation>Llac de muntanya</translation>
+    </message>
+    <message>
+        <source>Stained Glass</source>
+        <translation>Vitrall</translation>
+    </message>
+    <message>
+        <source>Fractal Reef</source>
+        <translation>Escull fractal</translation>
+    </message>
+    <message>
+        <source>Choose a picture</source>
+        <translation>Trieu una imatge</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Inicia</translation>
+    </message>
+    <message>
+        <source>Sol&amp;ve</source>
+        <translation>&amp;Resol</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Surt</translation>
+    </message>
+    <message>
+        <source>Number of Moves</source>
+        <translation>Moviments</translation>
+    </message>
+</context>
+</TS>

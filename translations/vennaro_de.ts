@@ -1,0 +1,121 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>ErrorTrap</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>Run-time error:
+
+%1</source>
+        <translation>Laufzeitfehler:
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>FormAccessibility</name>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+</context>
+<context>
+    <name>MovingTile</name>
+    <message>
+        <source>Cannot move !!!</source>
+        <translation>Zug nicht möglich !!!</translation>
+    </message>
+</context>
+<context>
+    <name>Quitting</name>
+    <message>
+        <source>Are you sure you want to quit?</source>
+        <translation>Möchten Sie das Spiel wirklich beenden?</translation>
+    </message>
+    <message>
+        <source>Quit?</source>
+        <translation>Beenden?</translation>
+    </message>
+</context>
+<context>
+    <name>RuntimeError</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Überlauf</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Index außerhalb des gültigen Bereichs</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Typen unverträglich</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Unzulässiger Prozeduraufruf oder unzulässiges Argument</translation>
+    </message>
+    <message>
+        <source>Control array element &apos;%1&apos; doesn&apos;t exist</source>
+        <translation>Steuerelementfeld-Element „%1“ existiert nicht</translation>
+    </message>
+</context>
+<context>
+    <name>TileBoxAccessible</name>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>shows the hole piece</source>
+        <translation>zeigt das Teil der Lücke</translation>
+    </message>
+    <message>
+        <source>shows the piece from row %1, column %2 of %3</source>
+        <translation>zeigt das Teil aus Zeile %1, Spalte %2 von %3</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>Zeile %1, Spalte %2</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Mountain Lake</source>
+        <translation>Bergsee</translation>
+    </message>
+    <message>
+        <source>Stained Glass</source>
+        <translation>Buntglas</translation>
+    </message>
+    <message>
+        <source>Fractal Reef</source>
+        <translation>Fraktales Riff</translation>
+    </message>
+    <message>
+        <source>Choose a picture</source>
+        <translation>Bild auswählen</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>Sol&amp;ve</source>
+        <translation>&amp;Lösen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Number of Moves</source>
+        <translation>Anzahl der Züge</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,121 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>ErrorTrap</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Erreur inconnue</translation>
+    </message>
+    <message>
+        <source>Run-time error:
+
+%1</source>
+        <translation>Erreur d’exécution&#xa0;:
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>FormAccessibility</name>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
+</context>
+<context>
+    <name>MovingTile</name>
+    <message>
+        <source>Cannot move !!!</source>
+        <translation>Déplacement impossible&#xa0;!!!</translation>
+    </message>
+</context>
+<context>
+    <name>Quitting</name>
+    <message>
+        <source>Are you sure you want to quit?</source>
+        <translation>Voulez-vous vraiment quitter&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Quit?</source>
+        <translation>Quitter&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>RuntimeError</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Dépassement de capacité</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Indice hors limites</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Incompatibilité de type</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Appel de procédure ou argument incorrect</translation>
+    </message>
+    <message>
+        <source>Control array element &apos;%1&apos; doesn&apos;t exist</source>
+        <translation>L’élément «&#xa0;%1&#xa0;» du groupe de contrôles n’existe pas</translation>
+    </message>
+</context>
+<context>
+    <name>TileBoxAccessible</name>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>shows the hole piece</source>
+        <translation>montre la pièce du trou</translation>
+    </message>
+    <message>
+        <source>shows the piece from row %1, column %2 of %3</source>
+        <translation>montre la pièce de la ligne %1, colonne %2 de l’image %3</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>Ligne %1, colonne %2</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Mountain Lake</source>
+        <translation>Lac de montagne</translation>
+    </message>
+    <message>
+        <source>Stained Glass</source>
+        <translation>Vitrail</translation>
+    </message>
+    <message>
+        <source>Fractal Reef</source>
+        <translation>Récif fractal</translation>
+    </message>
+    <message>
+        <source>Choose a picture</source>
+        <translation>Choisissez une image</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Jouer</translation>
+    </message>
+    <message>
+        <source>Sol&amp;ve</source>
+        <translation>&amp;Solution</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Number of Moves</source>
+        <translation>Nombre de coups</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,121 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl">
+<context>
+    <name>ErrorTrap</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Nieznany błąd</translation>
+    </message>
+    <message>
+        <source>Run-time error:
+
+%1</source>
+        <translation>Błąd czasu wykonania:
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>FormAccessibility</name>
+    <message>
+        <source>Picture</source>
+        <translation>Obrazek</translation>
+    </message>
+</context>
+<context>
+    <name>MovingTile</name>
+    <message>
+        <source>Cannot move !!!</source>
+        <translation>Nie można przesunąć !!!</translation>
+    </message>
+</context>
+<context>
+    <name>Quitting</name>
+    <message>
+        <source>Are you sure you want to quit?</source>
+        <translation>Czy na pewno chcesz zakończyć grę?</translation>
+    </message>
+    <message>
+        <source>Quit?</source>
+        <translation>Zakończyć?</translation>
+    </message>
+</context>
+<context>
+    <name>RuntimeError</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Przepełnienie</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Indeks poza zakresem</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Niezgodność typów</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Nieprawidłowe wywołanie procedury lub argument</translation>
+    </message>
+    <message>
+        <source>Control array element &apos;%1&apos; doesn&apos;t exist</source>
+        <translation>Element „%1” tablicy formantów nie istnieje</translation>
+    </message>
+</context>
+<context>
+    <name>TileBoxAccessible</name>
+    <message>
+        <source>empty</source>
+        <translation>puste</translation>
+    </message>
+    <message>
+        <source>shows the hole piece</source>
+        <translation>pokazuje element luki</translation>
+    </message>
+    <message>
+        <source>shows the piece from row %1, column %2 of %3</source>
+        <translation>pokazuje element z wiersza %1, kolumny %2 obrazka %3</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>Wiersz %1, kolumna %2</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Mountain Lake</source>
+        <translation>Górskie jezioro</translation>
+    </message>
+    <message>
+        <source>Stained Glass</source>
+        <translation>Witraż</translation>
+    </message>
+    <message>
+        <source>Fractal Reef</source>
+        <translation>Fraktalna rafa</translation>
+    </message>
+    <message>
+        <source>Choose a picture</source>
+        <translation>Wybierz obrazek</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>Sol&amp;ve</source>
+        <translation>&amp;Rozwiąż</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Zakończ</translation>
+    </message>
+    <message>
+        <source>Number of Moves</source>
+        <translation>Liczba ruchów</translation>
+    </message>
+</context>
+</TS>

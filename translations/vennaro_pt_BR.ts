@@ -1,0 +1,121 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>ErrorTrap</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Erro desconhecido</translation>
+    </message>
+    <message>
+        <source>Run-time error:
+
+%1</source>
+        <translation>Erro em tempo de execução:
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>FormAccessibility</name>
+    <message>
+        <source>Picture</source>
+        <translation>Imagem</translation>
+    </message>
+</context>
+<context>
+    <name>MovingTile</name>
+    <message>
+        <source>Cannot move !!!</source>
+        <translation>Não é possível mover !!!</translation>
+    </message>
+</context>
+<context>
+    <name>Quitting</name>
+    <message>
+        <source>Are you sure you want to quit?</source>
+        <translation>Tem certeza de que deseja sair?</translation>
+    </message>
+    <message>
+        <source>Quit?</source>
+        <translation>Sair?</translation>
+    </message>
+</context>
+<context>
+    <name>RuntimeError</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Estouro</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Índice fora do intervalo</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Tipos incompatíveis</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Chamada de procedimento ou argumento inválido</translation>
+    </message>
+    <message>
+        <source>Control array element &apos;%1&apos; doesn&apos;t exist</source>
+        <translation>O elemento “%1” da matriz de controles não existe</translation>
+    </message>
+</context>
+<context>
+    <name>TileBoxAccessible</name>
+    <message>
+        <source>empty</source>
+        <translation>vazia</translation>
+    </message>
+    <message>
+        <source>shows the hole piece</source>
+        <translation>mostra a peça do espaço vazio</translation>
+    </message>
+    <message>
+        <source>shows the piece from row %1, column %2 of %3</source>
+        <translation>mostra a peça da linha %1, coluna %2 da imagem %3</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>Linha %1, coluna %2</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Mountain Lake</source>
+        <translation>Lago de montanha</translation>
+    </message>
+    <message>
+        <source>Stained Glass</source>
+        <translation>Vitral</translation>
+    </message>
+    <message>
+        <source>Fractal Reef</source>
+        <translation>Recife fractal</translation>
+    </message>
+    <message>
+        <source>Choose a picture</source>
+        <translation>Escolha uma imagem</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Iniciar</translation>
+    </message>
+    <message>
+        <source>Sol&amp;ve</source>
+        <translation>&amp;Resolver</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>Number of Moves</source>
+        <translation>Movimentos</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,121 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="tr">
+<context>
+    <name>ErrorTrap</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Bilinmeyen hata</translation>
+    </message>
+    <message>
+        <source>Run-time error:
+
+%1</source>
+        <translation>Çalışma zamanı hatası:
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>FormAccessibility</name>
+    <message>
+        <source>Picture</source>
+        <translation>Resim</translation>
+    </message>
+</context>
+<context>
+    <name>MovingTile</name>
+    <message>
+        <source>Cannot move !!!</source>
+        <translation>Hamle yapılamaz !!!</translation>
+    </message>
+</context>
+<context>
+    <name>Quitting</name>
+    <message>
+        <source>Are you sure you want to quit?</source>
+        <translation>Çıkmak istediğinizden emin misiniz?</translation>
+    </message>
+    <message>
+        <source>Quit?</source>
+        <translation>Çıkılsın mı?</translation>
+    </message>
+</context>
+<context>
+    <name>RuntimeError</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Taşma</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Dizin aralık dışında</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Tür uyuşmazlığı</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Geçersiz yordam çağrısı veya bağımsız değişken</translation>
+    </message>
+    <message>
+        <source>Control array element &apos;%1&apos; doesn&apos;t exist</source>
+        <translation>“%1” denetim dizisi öğesi yok</translation>
+    </message>
+</context>
+<context>
+    <name>TileBoxAccessible</name>
+    <message>
+        <source>empty</source>
+        <translation>boş</translation>
+    </message>
+    <message>
+        <source>shows the hole piece</source>
+        <translation>boşluk parçasını gösteriyor</translation>
+    </message>
+    <message>
+        <source>shows the piece from row %1, column %2 of %3</source>
+        <translation>%3 resminin %1. satır, %2. sütun parçasını gösteriyor</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>Satır %1, sütun %2</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Mountain Lake</source>
+        <translation>Dağ Gölü</translation>
+    </message>
+    <message>
+        <source>Stained Glass</source>
+        <translation>Vitray</translation>
+    </message>
+    <message>
+        <source>Fractal Reef</source>
+        <translation>Fraktal Resif</translation>
+    </message>
+    <message>
+        <source>Choose a picture</source>
+        <translation>Bir resim seçin</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Başla</translation>
+    </message>
+    <message>
+        <source>Sol&amp;ve</source>
+        <translation>&amp;Çöz</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Çı&amp;kış</translation>
+    </message>
+    <message>
+        <source>Number of Moves</source>
+        <translation>Hamle sayısı</translation>
+    </message>
+</context>
+</TS>
