@@ -155,8 +155,6 @@ void WindowTest::colorsOfAGrab()
     QCOMPARE(fixture.form.Combo1().palette().color(QPalette::Base), peach);
 }
 
-}
-
 void WindowTest::tabOrderAndFirstFocus()
 {
     FormFixture fixture;
