@@ -3,24 +3,8 @@
 #include "pictures/Grid.h"
 #include "ui/TileBox.h"
 
+#include <QApplication>
 #include <QKeySequence>
-
-namespace {
-
-QString shownPiece(const CellPicture &picture)
-{
-    const int cell = picture.cellNumber();
-    if (cell == CellPicture::NoCell)
-        return QStringLiteral("empty");
-    if (cell == Grid::BlankCell)
-        return QStringLiteral("shows the hole piece");
-    return QStringLiteral("shows the piece from row %1, column %2 of %3")
-        .arg(Grid::row(cell) + 1)
-        .arg(Grid::column(cell) + 1)
-        .arg(picture.setTitle());
-}
-
-} // namespace
 
 TileBoxAccessible::TileBoxAccessible(TileBox *box)
     : QAccessibleWidget(box, QAccessible::Button)
@@ -32,14 +16,19 @@ TileBox *TileBoxAccessible::box() const
     return static_cast<TileBox *>(widget());
 }
 
+// Read at every step of the arrows, so the piece comes first and briefly;
+// the box's place, which the arrows give already, comes after it.
 QString TileBoxAccessible::text(QAccessible::Text textType) const
 {
     const int index = box()->Index();
+    const int cell = box()->Picture()->cellNumber();
     switch (textType) {
     case QAccessible::Name:
-        return QStringLiteral("Row %1, column %2").arg(Grid::row(index) + 1).arg(Grid::column(index) + 1);
+        if (cell == CellPicture::NoCell)
+            return tr("Empty");
+        return cell == Grid::BlankCell ? tr("Hole") : tr("Piece %1").arg(cell + 1);
     case QAccessible::Description:
-        return shownPiece(*box()->Picture());
+        return tr("Row %1, column %2").arg(Grid::row(index) + 1).arg(Grid::column(index) + 1);
     default:
         return QAccessibleWidget::text(textType);
     }
@@ -55,12 +44,19 @@ QStringList TileBoxAccessible::actionNames() const
 
 // The click comes from the event loop, not from inside the screen reader's
 // call: a move that is refused opens a modal message box, and the reader
-// would wait for its answer until that box was closed.
+// would wait for its answer until that box was closed. Like a mouse click,
+// it does nothing while a message box is open.
 void TileBoxAccessible::doAction(const QString &actionName)
 {
     if (actionName == pressAction()) {
-        if (box()->isEnabled())
-            QMetaObject::invokeMethod(box(), "click", Qt::QueuedConnection);
+        TileBox *pressed = box();
+        QMetaObject::invokeMethod(
+            pressed,
+            [pressed] {
+                if (pressed->isEnabled() && !QApplication::activeModalWidget())
+                    pressed->click();
+            },
+            Qt::QueuedConnection);
         return;
     }
     QAccessibleWidget::doAction(actionName);
