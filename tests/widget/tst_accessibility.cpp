@@ -109,16 +109,14 @@ void AccessibilityTest::shownControlsAreListedBoxesRowByRow()
     for (QWidget *child : fixture.form.clientArea().findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         shown += child->isVisible();
     QCOMPARE(client->childCount(), shown);
-    QList<int> boxes;
+    int boxes = 0;
     for (int i = 0; i < client->childCount(); ++i) {
         QCOMPARE(client->indexOfChild(client->child(i)), i);
         QCOMPARE(client->child(i)->parent(), client);
         if (auto *box = qobject_cast<TileBox *>(client->child(i)->object()))
-            boxes.append(box->Index());
+            QCOMPARE(box->Index(), boxes++);
     }
-    QList<int> rowByRow(Grid::CellCount);
-    std::iota(rowByRow.begin(), rowByRow.end(), 0);
-    QCOMPARE(boxes, rowByRow);
+    QCOMPARE(boxes, Grid::CellCount);
 }
 
 void AccessibilityTest::tilesNameTheirPiece_data()
@@ -223,8 +221,8 @@ void AccessibilityTest::pressActionIsAClick()
     fixture.start();
     arrangeInOrder(fixture);
     QMessageBox open(QMessageBox::NoIcon, QString(), QString(), QMessageBox::Ok, &fixture.form);
-    open.setWindowModality(Qt::ApplicationModal);
-    open.setVisible(behindMessageBox);
+    if (behindMessageBox)
+        open.open();
     accessible(&fixture.form.Picture1(Integer(box)))->actionInterface()->doAction(
         QAccessibleActionInterface::pressAction());
     QCoreApplication::processEvents();
