@@ -5,11 +5,14 @@
 
 #include <QApplication>
 #include <QKeySequence>
+#include <QTimer>
 
 TileBoxAccessible::TileBoxAccessible(TileBox *box)
     : QAccessibleWidget(box, QAccessible::Button)
 {
 }
+
+TileBoxAccessible::~TileBoxAccessible() = default;
 
 TileBox *TileBoxAccessible::box() const
 {
@@ -45,18 +48,21 @@ QStringList TileBoxAccessible::actionNames() const
 // The click comes from the event loop, not from inside the screen reader's
 // call: a move that is refused opens a modal message box, and the reader
 // would wait for its answer until that box was closed. Like a mouse click,
-// it does nothing while a message box is open.
+// it does nothing while a message box is open; presses that come faster than
+// the event loop make one click, as a double-click does. The timer is made
+// only once a reader presses.
 void TileBoxAccessible::doAction(const QString &actionName)
 {
     if (actionName == pressAction()) {
-        TileBox *pressed = box();
-        QMetaObject::invokeMethod(
-            pressed,
-            [pressed] {
+        if (!press_) {
+            press_ = std::make_unique<QTimer>();
+            press_->setSingleShot(true);
+            QObject::connect(press_.get(), &QTimer::timeout, box(), [pressed = box()] {
                 if (pressed->isEnabled() && !QApplication::activeModalWidget())
                     pressed->click();
-            },
-            Qt::QueuedConnection);
+            });
+        }
+        press_->start(0);
         return;
     }
     QAccessibleWidget::doAction(actionName);

@@ -2,6 +2,9 @@
 
 #include <QAccessibleWidget>
 #include <QCoreApplication>
+#include <memory>
+
+class QTimer;
 
 class TileBox;
 
@@ -13,6 +16,7 @@ class TileBoxAccessible : public QAccessibleWidget {
 
 public:
     explicit TileBoxAccessible(TileBox *box);
+    ~TileBoxAccessible() override;
 
     QString text(QAccessible::Text textType) const override;
     QStringList actionNames() const override;
@@ -21,4 +25,6 @@ public:
 
 private:
     TileBox *box() const;
+
+    std::unique_ptr<QTimer> press_;
 };
