@@ -119,8 +119,11 @@ class Orca:
 
     def stop(self):
         self.orca.terminate()
-        self.orca.wait(timeout=10)
-        check("Screen reader off." in self.said(), "Orca ends with its last words")
+        try:
+            self.orca.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            self.orca.kill()
+        check("Screen reader off." in self.said(), "Orca ends on SIGTERM with its last words")
         self.speechd.terminate()
 
     def wait(self, timeout):
