@@ -5,6 +5,7 @@
 #include "ui/frmMain.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 
 FormEvents::FormEvents(frmMain &form, MessageBox &messageBox, RandomGenerator &random, ProgramEnd &programEnd)
     : form_(form),
@@ -12,7 +13,8 @@ FormEvents::FormEvents(frmMain &form, MessageBox &messageBox, RandomGenerator &r
       choosing_(form, state_),
       starting_(form, state_, random),
       moving_(form, state_, messageBox),
-      quitting_(messageBox, programEnd)
+      quitting_(messageBox, programEnd),
+      announcer_(form, state_)
 {
     wire();
 }
@@ -29,12 +31,24 @@ void FormEvents::wire()
 {
     // activated, not currentIndexChanged: choosing the entry already shown
     // counts too, and typing into the text field does not.
-    QObject::connect(&form_.Combo1(), &QComboBox::activated, &form_,
-                     [this] { trap_.run([this] { choosing_.Combo1_Click(); }); });
-    QObject::connect(&form_.cmdSolve(), &QPushButton::clicked, &form_,
-                     [this] { trap_.run([this] { choosing_.cmdSolve_Click(); }); });
-    QObject::connect(&form_.cmdStart(), &QPushButton::clicked, &form_,
-                     [this] { trap_.run([this] { starting_.cmdStart_Click(); }); });
+    QObject::connect(&form_.Combo1(), &QComboBox::activated, &form_, [this] {
+        trap_.run([this] {
+            choosing_.Combo1_Click();
+            announcer_.pictureShown();
+        });
+    });
+    QObject::connect(&form_.cmdSolve(), &QPushButton::clicked, &form_, [this] {
+        trap_.run([this] {
+            choosing_.cmdSolve_Click();
+            announcer_.solved();
+        });
+    });
+    QObject::connect(&form_.cmdStart(), &QPushButton::clicked, &form_, [this] {
+        trap_.run([this] {
+            starting_.cmdStart_Click();
+            announcer_.dealt();
+        });
+    });
     QObject::connect(&form_.cmdExit(), &QPushButton::clicked, &form_,
                      [this] { trap_.run([this] { quitting_.cmdExit_Click(); }); });
     // Closing the window from outside asks the Exit button's question.
@@ -42,7 +56,13 @@ void FormEvents::wire()
                      [this] { trap_.run([this] { quitting_.cmdExit_Click(); }); });
     for (Integer index = 0; index < frmMain::TileCount; ++index) {
         QObject::connect(&form_.Picture1(index), &TileBox::clicked, &form_, [this](int clicked) {
-            trap_.run([this, clicked] { moving_.Picture1_Click(Integer(clicked)); });
+            trap_.run([this, clicked] {
+                // A move is counted; a refusal has its own message box.
+                const QString moves = form_.Text1().text();
+                moving_.Picture1_Click(Integer(clicked));
+                if (form_.Text1().text() != moves)
+                    announcer_.moved();
+            });
         });
     }
 }

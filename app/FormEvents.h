@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/GameAnnouncer.h"
 #include "game/ChoosingPicture.h"
 #include "game/FormState.h"
 #include "game/MovingTile.h"
@@ -13,7 +14,8 @@ class RandomGenerator;
 class frmMain;
 
 // The window-level state and the wiring of the window's events to their
-// procedures. Each event runs one procedure to its end, inside the error trap.
+// procedures. Each event runs one procedure to its end, inside the error trap,
+// and then tells a screen reader what changed.
 class FormEvents {
 public:
     FormEvents(frmMain &form, MessageBox &messageBox, RandomGenerator &random, ProgramEnd &programEnd);
@@ -32,4 +34,5 @@ private:
     StartingGame starting_;
     MovingTile moving_;
     Quitting quitting_;
+    GameAnnouncer announcer_;
 };

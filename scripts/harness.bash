@@ -12,6 +12,7 @@ TEST_PACKAGES=(
   libbenchmark-dev libx11-dev clang-tidy
   xvfb xauth xdotool x11-utils openbox
   dbus-daemon at-spi2-core python3-minimal python3-pyatspi weston
+  orca speech-dispatcher espeak-ng speech-dispatcher-espeak-ng
   desktop-file-utils appstream dpkg-dev
   qt6-translations-l10n
 )
@@ -33,6 +34,9 @@ declare -A PROGRAM_PACKAGE=(
   [dbus-daemon]=dbus-daemon [dbus-run-session]=dbus-daemon
   [at-spi-bus-launcher]=at-spi2-core
   [python3]=python3-minimal
+  [orca]=orca
+  [speech-dispatcher]=speech-dispatcher
+  [espeak-ng]=espeak-ng
   [weston]=weston
   [desktop-file-validate]=desktop-file-utils
   [appstreamcli]=appstream

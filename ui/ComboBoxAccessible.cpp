@@ -2,7 +2,6 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QLineEdit>
 
 ComboBoxAccessible::ComboBoxAccessible(QComboBox *comboBox)
     : ContainerAccessible(comboBox, QAccessible::ComboBox)
@@ -16,10 +15,7 @@ QComboBox *ComboBoxAccessible::comboBox() const
 
 QWidgetList ComboBoxAccessible::childWidgets() const
 {
-    QList<QWidget *> parts{comboBox()->view()};
-    if (comboBox()->isEditable())
-        parts.append(comboBox()->lineEdit());
-    return parts;
+    return {comboBox()->view()};
 }
 
 QString ComboBoxAccessible::text(QAccessible::Text textType) const
@@ -35,14 +31,6 @@ QAccessible::State ComboBoxAccessible::state() const
     state.expandable = true;
     state.expanded = comboBox()->view()->isVisible();
     return state;
-}
-
-// An editable box passes its focus on to its text field.
-QAccessibleInterface *ComboBoxAccessible::focusChild() const
-{
-    if (comboBox()->isEditable())
-        return QAccessible::queryAccessibleInterface(comboBox()->lineEdit());
-    return nullptr;
 }
 
 QStringList ComboBoxAccessible::actionNames() const

@@ -3,7 +3,8 @@
 #include <QAccessibleWidget>
 
 // A widget that holds controls, as screen readers meet it: only the controls
-// it shows are its children. Qt's own interface lists hidden ones as well.
+// it shows are its children, tile boxes row by row. Qt's own interface lists
+// hidden ones as well, in the order they were made.
 class ContainerAccessible : public QAccessibleWidget {
 public:
     ContainerAccessible(QWidget *container, QAccessible::Role role);

@@ -33,6 +33,8 @@ QAccessibleInterface *FormAccessibility::interfaceFor(const QString &className, 
         return nullptr;
     if (className == QLatin1String("frmMain"))
         return new QAccessibleWidget(widget, QAccessible::Window);
+    if (className == QLatin1String("Announcer"))
+        return new QAccessibleWidget(widget, QAccessible::Notification);
     if (className == QLatin1String("TileBox"))
         return new TileBoxAccessible(static_cast<TileBox *>(widget));
     // Plain holders of controls: the client area, and Frame2.

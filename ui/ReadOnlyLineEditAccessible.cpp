@@ -53,38 +53,25 @@ void ReadOnlyLineEditAccessible::setCursorPosition(int position)
     lineEdit()->setCursorPosition(position);
 }
 
-void ReadOnlyLineEditAccessible::selection(int selectionIndex, int *startOffset, int *endOffset) const
+// Readers are given no selection: the one a line edit makes as Tab brings it
+// the focus is no choice of the player's, and Orca would read it out as
+// "selected" on the way in and "Text unselected" on the way out.
+void ReadOnlyLineEditAccessible::selection(int, int *startOffset, int *endOffset) const
 {
     *startOffset = 0;
     *endOffset = 0;
-    if (selectionIndex == 0 && lineEdit()->hasSelectedText()) {
-        *startOffset = lineEdit()->selectionStart();
-        *endOffset = *startOffset + lineEdit()->selectionLength();
-    }
 }
 
 int ReadOnlyLineEditAccessible::selectionCount() const
 {
-    return lineEdit()->hasSelectedText() ? 1 : 0;
+    return 0;
 }
 
-void ReadOnlyLineEditAccessible::addSelection(int startOffset, int endOffset)
-{
-    setSelection(0, startOffset, endOffset);
-}
+void ReadOnlyLineEditAccessible::addSelection(int, int) {}
 
-void ReadOnlyLineEditAccessible::removeSelection(int selectionIndex)
-{
-    if (selectionIndex == 0)
-        lineEdit()->deselect();
-}
+void ReadOnlyLineEditAccessible::removeSelection(int) {}
 
-// A line edit holds one selection at most.
-void ReadOnlyLineEditAccessible::setSelection(int selectionIndex, int startOffset, int endOffset)
-{
-    if (selectionIndex == 0)
-        lineEdit()->setSelection(startOffset, endOffset - startOffset);
-}
+void ReadOnlyLineEditAccessible::setSelection(int, int, int) {}
 
 // Where each character sits is the line edit's own business; an empty
 // rectangle tells the reader it is not known.

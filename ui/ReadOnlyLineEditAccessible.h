@@ -5,8 +5,10 @@
 class QLineEdit;
 
 // A read-only line edit, such as the move counter, as screen readers meet it:
-// text they can read but not change, its value the text shown. Qt's own
-// interface reports every line edit editable, read-only or not.
+// text they can read but not change, its value the text shown. Qt 6.4 reports
+// a read-only line edit as editable and hands out an editable-text interface,
+// through which a reader could change the counter to a text that ends the
+// game with "Type mismatch".
 class ReadOnlyLineEditAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit ReadOnlyLineEditAccessible(QLineEdit *lineEdit);

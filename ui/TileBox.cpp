@@ -55,7 +55,7 @@ void TileBox::setPicture(CellPictureRef picture)
     picture_ = std::move(picture);
     update();
     if (changed && QAccessible::isActive()) {
-        QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+        QAccessibleEvent event(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&event);
     }
 }

@@ -30,7 +30,7 @@ public:
     void setBackColor(std::uint32_t colorValue);
 
     // What a mouse click on the box does; Space and screen readers use it.
-    Q_INVOKABLE void click();
+    void click();
 
 Q_SIGNALS:
     void clicked(int index);

@@ -3,44 +3,35 @@
 #include "pictures/Grid.h"
 #include "ui/TileBox.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QKeySequence>
-
-namespace {
-
-QString shownPiece(const CellPicture &picture)
-{
-    const int cell = picture.cellNumber();
-    if (cell == CellPicture::NoCell)
-        return QCoreApplication::translate("TileBoxAccessible", "empty");
-    if (cell == Grid::BlankCell)
-        return QCoreApplication::translate("TileBoxAccessible", "shows the hole piece");
-    return QCoreApplication::translate("TileBoxAccessible", "shows the piece from row %1, column %2 of %3")
-        .arg(Grid::row(cell) + 1)
-        .arg(Grid::column(cell) + 1)
-        .arg(picture.setTitle());
-}
-
-} // namespace
+#include <QTimer>
 
 TileBoxAccessible::TileBoxAccessible(TileBox *box)
     : QAccessibleWidget(box, QAccessible::Button)
 {
 }
 
+TileBoxAccessible::~TileBoxAccessible() = default;
+
 TileBox *TileBoxAccessible::box() const
 {
     return static_cast<TileBox *>(widget());
 }
 
+// Read at every step of the arrows, so the piece comes first and briefly;
+// the box's place, which the arrows give already, comes after it.
 QString TileBoxAccessible::text(QAccessible::Text textType) const
 {
     const int index = box()->Index();
+    const int cell = box()->Picture()->cellNumber();
     switch (textType) {
     case QAccessible::Name:
-        return QCoreApplication::translate("TileBoxAccessible", "Row %1, column %2").arg(Grid::row(index) + 1).arg(Grid::column(index) + 1);
+        if (cell == CellPicture::NoCell)
+            return tr("Empty");
+        return cell == Grid::BlankCell ? tr("Hole") : tr("Piece %1").arg(cell + 1);
     case QAccessible::Description:
-        return shownPiece(*box()->Picture());
+        return tr("Row %1, column %2").arg(Grid::row(index) + 1).arg(Grid::column(index) + 1);
     default:
         return QAccessibleWidget::text(textType);
     }
@@ -56,12 +47,22 @@ QStringList TileBoxAccessible::actionNames() const
 
 // The click comes from the event loop, not from inside the screen reader's
 // call: a move that is refused opens a modal message box, and the reader
-// would wait for its answer until that box was closed.
+// would wait for its answer until that box was closed. Like a mouse click,
+// it does nothing while a message box is open; presses that come faster than
+// the event loop make one click, as a double-click does. The timer is made
+// only once a reader presses.
 void TileBoxAccessible::doAction(const QString &actionName)
 {
     if (actionName == pressAction()) {
-        if (box()->isEnabled())
-            QMetaObject::invokeMethod(box(), "click", Qt::QueuedConnection);
+        if (!press_) {
+            press_ = std::make_unique<QTimer>();
+            press_->setSingleShot(true);
+            QObject::connect(press_.get(), &QTimer::timeout, box(), [pressed = box()] {
+                if (pressed->isEnabled() && !QApplication::activeModalWidget())
+                    pressed->click();
+            });
+        }
+        press_->start(0);
         return;
     }
     QAccessibleWidget::doAction(actionName);

@@ -1,14 +1,22 @@
 #pragma once
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
+#include <memory>
+
+class QTimer;
 
 class TileBox;
 
-// A tile box as screen readers meet it: a button named by its place on the
-// grid, described by the piece it shows, pressed as a click.
+// A tile box as screen readers meet it: a button named by the piece it shows,
+// described by its place on the grid, pressed as a click. Pieces are numbered
+// by their place in the finished picture, as the tiles of a number puzzle are.
 class TileBoxAccessible : public QAccessibleWidget {
+    Q_DECLARE_TR_FUNCTIONS(TileBoxAccessible)
+
 public:
     explicit TileBoxAccessible(TileBox *box);
+    ~TileBoxAccessible() override;
 
     QString text(QAccessible::Text textType) const override;
     QStringList actionNames() const override;
@@ -17,4 +25,6 @@ public:
 
 private:
     TileBox *box() const;
+
+    std::unique_ptr<QTimer> press_;
 };
