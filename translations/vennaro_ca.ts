@@ -24,6 +24,25 @@
     </message>
 </context>
 <context>
+    <name>GameAnnouncer</name>
+    <message>
+        <source>Showing %1.</source>
+        <translation>Es mostra %1.</translation>
+    </message>
+    <message>
+        <source>The picture is in order again.</source>
+        <translation>La imatge torna a estar en ordre.</translation>
+    </message>
+    <message>
+        <source>New game. The hole is at row %1, column %2.</source>
+        <translation>Partida nova. El forat és a la fila %1, columna %2.</translation>
+    </message>
+    <message>
+        <source>Piece %1 moved to row %2, column %3. Moves: %4.</source>
+        <translation>La peça %1 s’ha mogut a la fila %2, columna %3. Moviments: %4.</translation>
+    </message>
+</context>
+<context>
     <name>MovingTile</name>
     <message>
         <source>Cannot move !!!</source>
@@ -67,20 +86,20 @@
 <context>
     <name>TileBoxAccessible</name>
     <message>
-        <source>empty</source>
-        <translation>buida</translation>
-    </message>
-    <message>
-        <source>shows the hole piece</source>
-        <translation>mostra la peça del forat</translation>
-    </message>
-    <message>
-        <source>shows the piece from row %1, column %2 of %3</source>
-        <translation>mostra la peça de la fila %1, columna %2 de la imatge %3</translation>
-    </message>
-    <message>
         <source>Row %1, column %2</source>
         <translation>Fila %1, columna %2</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Buida</translation>
+    </message>
+    <message>
+        <source>Hole</source>
+        <translation>Forat</translation>
+    </message>
+    <message>
+        <source>Piece %1</source>
+        <translation>Peça %1</translation>
     </message>
 </context>
 <context>

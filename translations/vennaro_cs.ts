@@ -24,6 +24,25 @@
     </message>
 </context>
 <context>
+    <name>GameAnnouncer</name>
+    <message>
+        <source>Showing %1.</source>
+        <translation>Obrázek: %1.</translation>
+    </message>
+    <message>
+        <source>The picture is in order again.</source>
+        <translation>Obrázek je opět složený.</translation>
+    </message>
+    <message>
+        <source>New game. The hole is at row %1, column %2.</source>
+        <translation>Nová hra. Mezera je v řádku %1, sloupci %2.</translation>
+    </message>
+    <message>
+        <source>Piece %1 moved to row %2, column %3. Moves: %4.</source>
+        <translation>Dílek %1 přesunut do řádku %2, sloupce %3. Tahy: %4.</translation>
+    </message>
+</context>
+<context>
     <name>MovingTile</name>
     <message>
         <source>Cannot move !!!</source>
@@ -67,20 +86,20 @@
 <context>
     <name>TileBoxAccessible</name>
     <message>
-        <source>empty</source>
-        <translation>prázdné</translation>
-    </message>
-    <message>
-        <source>shows the hole piece</source>
-        <translation>ukazuje dílek mezery</translation>
-    </message>
-    <message>
-        <source>shows the piece from row %1, column %2 of %3</source>
-        <translation>ukazuje dílek z řádku %1, sloupce %2 obrázku %3</translation>
-    </message>
-    <message>
         <source>Row %1, column %2</source>
         <translation>Řádek %1, sloupec %2</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Prázdné</translation>
+    </message>
+    <message>
+        <source>Hole</source>
+        <translation>Mezera</translation>
+    </message>
+    <message>
+        <source>Piece %1</source>
+        <translation>Dílek %1</translation>
     </message>
 </context>
 <context>

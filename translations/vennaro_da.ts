@@ -24,6 +24,25 @@
     </message>
 </context>
 <context>
+    <name>GameAnnouncer</name>
+    <message>
+        <source>Showing %1.</source>
+        <translation>Viser %1.</translation>
+    </message>
+    <message>
+        <source>The picture is in order again.</source>
+        <translation>Billedet er samlet igen.</translation>
+    </message>
+    <message>
+        <source>New game. The hole is at row %1, column %2.</source>
+        <translation>Nyt spil. Hullet er i række %1, kolonne %2.</translation>
+    </message>
+    <message>
+        <source>Piece %1 moved to row %2, column %3. Moves: %4.</source>
+        <translation>Brik %1 flyttet til række %2, kolonne %3. Træk: %4.</translation>
+    </message>
+</context>
+<context>
     <name>MovingTile</name>
     <message>
         <source>Cannot move !!!</source>
@@ -67,20 +86,20 @@
 <context>
     <name>TileBoxAccessible</name>
     <message>
-        <source>empty</source>
-        <translation>tom</translation>
-    </message>
-    <message>
-        <source>shows the hole piece</source>
-        <translation>viser hullets brik</translation>
-    </message>
-    <message>
-        <source>shows the piece from row %1, column %2 of %3</source>
-        <translation>viser brikken fra række %1, kolonne %2 af %3</translation>
-    </message>
-    <message>
         <source>Row %1, column %2</source>
         <translation>Række %1, kolonne %2</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Tom</translation>
+    </message>
+    <message>
+        <source>Hole</source>
+        <translation>Hul</translation>
+    </message>
+    <message>
+        <source>Piece %1</source>
+        <translation>Brik %1</translation>
     </message>
 </context>
 <context>

@@ -24,6 +24,25 @@
     </message>
 </context>
 <context>
+    <name>GameAnnouncer</name>
+    <message>
+        <source>Showing %1.</source>
+        <translation>%1 wird angezeigt.</translation>
+    </message>
+    <message>
+        <source>The picture is in order again.</source>
+        <translation>Das Bild ist wieder richtig zusammengesetzt.</translation>
+    </message>
+    <message>
+        <source>New game. The hole is at row %1, column %2.</source>
+        <translation>Neues Spiel. Die Lücke ist in Zeile %1, Spalte %2.</translation>
+    </message>
+    <message>
+        <source>Piece %1 moved to row %2, column %3. Moves: %4.</source>
+        <translation>Teil %1 nach Zeile %2, Spalte %3 verschoben. Züge: %4.</translation>
+    </message>
+</context>
+<context>
     <name>MovingTile</name>
     <message>
         <source>Cannot move !!!</source>
@@ -67,20 +86,20 @@
 <context>
     <name>TileBoxAccessible</name>
     <message>
-        <source>empty</source>
-        <translation>leer</translation>
-    </message>
-    <message>
-        <source>shows the hole piece</source>
-        <translation>zeigt das Teil der Lücke</translation>
-    </message>
-    <message>
-        <source>shows the piece from row %1, column %2 of %3</source>
-        <translation>zeigt das Teil aus Zeile %1, Spalte %2 von %3</translation>
-    </message>
-    <message>
         <source>Row %1, column %2</source>
         <translation>Zeile %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Leer</translation>
+    </message>
+    <message>
+        <source>Hole</source>
+        <translation>Lücke</translation>
+    </message>
+    <message>
+        <source>Piece %1</source>
+        <translation>Teil %1</translation>
     </message>
 </context>
 <context>

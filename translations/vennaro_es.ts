@@ -24,6 +24,25 @@
     </message>
 </context>
 <context>
+    <name>GameAnnouncer</name>
+    <message>
+        <source>Showing %1.</source>
+        <translation>Se muestra %1.</translation>
+    </message>
+    <message>
+        <source>The picture is in order again.</source>
+        <translation>La imagen vuelve a estar en orden.</translation>
+    </message>
+    <message>
+        <source>New game. The hole is at row %1, column %2.</source>
+        <translation>Partida nueva. El hueco está en la fila %1, columna %2.</translation>
+    </message>
+    <message>
+        <source>Piece %1 moved to row %2, column %3. Moves: %4.</source>
+        <translation>Pieza %1 movida a la fila %2, columna %3. Movimientos: %4.</translation>
+    </message>
+</context>
+<context>
     <name>MovingTile</name>
     <message>
         <source>Cannot move !!!</source>
@@ -67,20 +86,20 @@
 <context>
     <name>TileBoxAccessible</name>
     <message>
-        <source>empty</source>
-        <translation>vacía</translation>
-    </message>
-    <message>
-        <source>shows the hole piece</source>
-        <translation>muestra la pieza del hueco</translation>
-    </message>
-    <message>
-        <source>shows the piece from row %1, column %2 of %3</source>
-        <translation>muestra la pieza de la fila %1, columna %2 de la imagen %3</translation>
-    </message>
-    <message>
         <source>Row %1, column %2</source>
         <translation>Fila %1, columna %2</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Vacía</translation>
+    </message>
+    <message>
+        <source>Hole</source>
+        <translation>Hueco</translation>
+    </message>
+    <message>
+        <source>Piece %1</source>
+        <translation>Pieza %1</translation>
     </message>
 </context>
 <context>

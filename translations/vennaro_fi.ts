@@ -24,6 +24,25 @@
     </message>
 </context>
 <context>
+    <name>GameAnnouncer</name>
+    <message>
+        <source>Showing %1.</source>
+        <translation>Kuva: %1.</translation>
+    </message>
+    <message>
+        <source>The picture is in order again.</source>
+        <translation>Kuva on taas järjestyksessä.</translation>
+    </message>
+    <message>
+        <source>New game. The hole is at row %1, column %2.</source>
+        <translation>Uusi peli. Aukko on rivillä %1, sarakkeessa %2.</translation>
+    </message>
+    <message>
+        <source>Piece %1 moved to row %2, column %3. Moves: %4.</source>
+        <translation>Pala %1 siirtyi riville %2, sarakkeeseen %3. Siirtoja: %4.</translation>
+    </message>
+</context>
+<context>
     <name>MovingTile</name>
     <message>
         <source>Cannot move !!!</source>
@@ -67,20 +86,20 @@
 <context>
     <name>TileBoxAccessible</name>
     <message>
-        <source>empty</source>
-        <translation>tyhjä</translation>
-    </message>
-    <message>
-        <source>shows the hole piece</source>
-        <translation>näyttää aukon palan</translation>
-    </message>
-    <message>
-        <source>shows the piece from row %1, column %2 of %3</source>
-        <translation>näyttää kuvan %3 palan riviltä %1, sarakkeesta %2</translation>
-    </message>
-    <message>
         <source>Row %1, column %2</source>
         <translation>Rivi %1, sarake %2</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Tyhjä</translation>
+    </message>
+    <message>
+        <source>Hole</source>
+        <translation>Aukko</translation>
+    </message>
+    <message>
+        <source>Piece %1</source>
+        <translation>Pala %1</translation>
     </message>
 </context>
 <context>

@@ -24,6 +24,25 @@
     </message>
 </context>
 <context>
+    <name>GameAnnouncer</name>
+    <message>
+        <source>Showing %1.</source>
+        <translation>Image affichée&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The picture is in order again.</source>
+        <translation>L’image est de nouveau en ordre.</translation>
+    </message>
+    <message>
+        <source>New game. The hole is at row %1, column %2.</source>
+        <translation>Nouvelle partie. Le trou est en ligne %1, colonne %2.</translation>
+    </message>
+    <message>
+        <source>Piece %1 moved to row %2, column %3. Moves: %4.</source>
+        <translation>Pièce %1 déplacée en ligne %2, colonne %3. Coups&#xa0;: %4.</translation>
+    </message>
+</context>
+<context>
     <name>MovingTile</name>
     <message>
         <source>Cannot move !!!</source>
@@ -67,20 +86,20 @@
 <context>
     <name>TileBoxAccessible</name>
     <message>
-        <source>empty</source>
-        <translation>vide</translation>
-    </message>
-    <message>
-        <source>shows the hole piece</source>
-        <translation>montre la pièce du trou</translation>
-    </message>
-    <message>
-        <source>shows the piece from row %1, column %2 of %3</source>
-        <translation>montre la pièce de la ligne %1, colonne %2 de l’image %3</translation>
-    </message>
-    <message>
         <source>Row %1, column %2</source>
         <translation>Ligne %1, colonne %2</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Vide</translation>
+    </message>
+    <message>
+        <source>Hole</source>
+        <translation>Trou</translation>
+    </message>
+    <message>
+        <source>Piece %1</source>
+        <translation>Pièce %1</translation>
     </message>
 </context>
 <context>

@@ -24,6 +24,25 @@
     </message>
 </context>
 <context>
+    <name>GameAnnouncer</name>
+    <message>
+        <source>Showing %1.</source>
+        <translation>Prikazana slika: %1.</translation>
+    </message>
+    <message>
+        <source>The picture is in order again.</source>
+        <translation>Slika je ponovno složena.</translation>
+    </message>
+    <message>
+        <source>New game. The hole is at row %1, column %2.</source>
+        <translation>Nova igra. Praznina je u retku %1, stupcu %2.</translation>
+    </message>
+    <message>
+        <source>Piece %1 moved to row %2, column %3. Moves: %4.</source>
+        <translation>Dio %1 pomaknut u redak %2, stupac %3. Potezi: %4.</translation>
+    </message>
+</context>
+<context>
     <name>MovingTile</name>
     <message>
         <source>Cannot move !!!</source>
@@ -67,20 +86,20 @@
 <context>
     <name>TileBoxAccessible</name>
     <message>
-        <source>empty</source>
-        <translation>prazno</translation>
-    </message>
-    <message>
-        <source>shows the hole piece</source>
-        <translation>prikazuje dio praznine</translation>
-    </message>
-    <message>
-        <source>shows the piece from row %1, column %2 of %3</source>
-        <translation>prikazuje dio iz retka %1, stupca %2 slike %3</translation>
-    </message>
-    <message>
         <source>Row %1, column %2</source>
         <translation>Redak %1, stupac %2</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Prazno</translation>
+    </message>
+    <message>
+        <source>Hole</source>
+        <translation>Praznina</translation>
+    </message>
+    <message>
+        <source>Piece %1</source>
+        <translation>Dio %1</translation>
     </message>
 </context>
 <context>

@@ -24,6 +24,25 @@
     </message>
 </context>
 <context>
+    <name>GameAnnouncer</name>
+    <message>
+        <source>Showing %1.</source>
+        <translation>Immagine: %1.</translation>
+    </message>
+    <message>
+        <source>The picture is in order again.</source>
+        <translation>L’immagine è di nuovo in ordine.</translation>
+    </message>
+    <message>
+        <source>New game. The hole is at row %1, column %2.</source>
+        <translation>Nuova partita. Il buco è alla riga %1, colonna %2.</translation>
+    </message>
+    <message>
+        <source>Piece %1 moved to row %2, column %3. Moves: %4.</source>
+        <translation>Pezzo %1 spostato alla riga %2, colonna %3. Mosse: %4.</translation>
+    </message>
+</context>
+<context>
     <name>MovingTile</name>
     <message>
         <source>Cannot move !!!</source>
@@ -67,20 +86,20 @@
 <context>
     <name>TileBoxAccessible</name>
     <message>
-        <source>empty</source>
-        <translation>vuota</translation>
-    </message>
-    <message>
-        <source>shows the hole piece</source>
-        <translation>mostra il pezzo del buco</translation>
-    </message>
-    <message>
-        <source>shows the piece from row %1, column %2 of %3</source>
-        <translation>mostra il pezzo della riga %1, colonna %2 dell’immagine %3</translation>
-    </message>
-    <message>
         <source>Row %1, column %2</source>
         <translation>Riga %1, colonna %2</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Vuota</translation>
+    </message>
+    <message>
+        <source>Hole</source>
+        <translation>Buco</translation>
+    </message>
+    <message>
+        <source>Piece %1</source>
+        <translation>Pezzo %1</translation>
     </message>
 </context>
 <context>

@@ -24,6 +24,25 @@
     </message>
 </context>
 <context>
+    <name>GameAnnouncer</name>
+    <message>
+        <source>Showing %1.</source>
+        <translation>%1 wordt getoond.</translation>
+    </message>
+    <message>
+        <source>The picture is in order again.</source>
+        <translation>De afbeelding is weer op orde.</translation>
+    </message>
+    <message>
+        <source>New game. The hole is at row %1, column %2.</source>
+        <translation>Nieuw spel. Het gat zit in rij %1, kolom %2.</translation>
+    </message>
+    <message>
+        <source>Piece %1 moved to row %2, column %3. Moves: %4.</source>
+        <translation>Stuk %1 verschoven naar rij %2, kolom %3. Zetten: %4.</translation>
+    </message>
+</context>
+<context>
     <name>MovingTile</name>
     <message>
         <source>Cannot move !!!</source>
@@ -67,20 +86,20 @@
 <context>
     <name>TileBoxAccessible</name>
     <message>
-        <source>empty</source>
-        <translation>leeg</translation>
-    </message>
-    <message>
-        <source>shows the hole piece</source>
-        <translation>toont het stuk van het gat</translation>
-    </message>
-    <message>
-        <source>shows the piece from row %1, column %2 of %3</source>
-        <translation>toont het stuk uit rij %1, kolom %2 van %3</translation>
-    </message>
-    <message>
         <source>Row %1, column %2</source>
         <translation>Rij %1, kolom %2</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Leeg</translation>
+    </message>
+    <message>
+        <source>Hole</source>
+        <translation>Gat</translation>
+    </message>
+    <message>
+        <source>Piece %1</source>
+        <translation>Stuk %1</translation>
     </message>
 </context>
 <context>

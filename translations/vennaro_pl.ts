@@ -24,6 +24,25 @@
     </message>
 </context>
 <context>
+    <name>GameAnnouncer</name>
+    <message>
+        <source>Showing %1.</source>
+        <translation>Obrazek: %1.</translation>
+    </message>
+    <message>
+        <source>The picture is in order again.</source>
+        <translation>Obrazek jest znowu ułożony.</translation>
+    </message>
+    <message>
+        <source>New game. The hole is at row %1, column %2.</source>
+        <translation>Nowa gra. Luka jest w wierszu %1, kolumnie %2.</translation>
+    </message>
+    <message>
+        <source>Piece %1 moved to row %2, column %3. Moves: %4.</source>
+        <translation>Element %1 przesunięty do wiersza %2, kolumny %3. Ruchy: %4.</translation>
+    </message>
+</context>
+<context>
     <name>MovingTile</name>
     <message>
         <source>Cannot move !!!</source>
@@ -67,20 +86,20 @@
 <context>
     <name>TileBoxAccessible</name>
     <message>
-        <source>empty</source>
-        <translation>puste</translation>
-    </message>
-    <message>
-        <source>shows the hole piece</source>
-        <translation>pokazuje element luki</translation>
-    </message>
-    <message>
-        <source>shows the piece from row %1, column %2 of %3</source>
-        <translation>pokazuje element z wiersza %1, kolumny %2 obrazka %3</translation>
-    </message>
-    <message>
         <source>Row %1, column %2</source>
         <translation>Wiersz %1, kolumna %2</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Puste</translation>
+    </message>
+    <message>
+        <source>Hole</source>
+        <translation>Luka</translation>
+    </message>
+    <message>
+        <source>Piece %1</source>
+        <translation>Element %1</translation>
     </message>
 </context>
 <context>

@@ -24,6 +24,25 @@
     </message>
 </context>
 <context>
+    <name>GameAnnouncer</name>
+    <message>
+        <source>Showing %1.</source>
+        <translation>Mostrando %1.</translation>
+    </message>
+    <message>
+        <source>The picture is in order again.</source>
+        <translation>A imagem está em ordem de novo.</translation>
+    </message>
+    <message>
+        <source>New game. The hole is at row %1, column %2.</source>
+        <translation>Novo jogo. O espaço vazio está na linha %1, coluna %2.</translation>
+    </message>
+    <message>
+        <source>Piece %1 moved to row %2, column %3. Moves: %4.</source>
+        <translation>Peça %1 movida para a linha %2, coluna %3. Movimentos: %4.</translation>
+    </message>
+</context>
+<context>
     <name>MovingTile</name>
     <message>
         <source>Cannot move !!!</source>
@@ -67,20 +86,20 @@
 <context>
     <name>TileBoxAccessible</name>
     <message>
-        <source>empty</source>
-        <translation>vazia</translation>
-    </message>
-    <message>
-        <source>shows the hole piece</source>
-        <translation>mostra a peça do espaço vazio</translation>
-    </message>
-    <message>
-        <source>shows the piece from row %1, column %2 of %3</source>
-        <translation>mostra a peça da linha %1, coluna %2 da imagem %3</translation>
-    </message>
-    <message>
         <source>Row %1, column %2</source>
         <translation>Linha %1, coluna %2</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Vazia</translation>
+    </message>
+    <message>
+        <source>Hole</source>
+        <translation>Espaço vazio</translation>
+    </message>
+    <message>
+        <source>Piece %1</source>
+        <translation>Peça %1</translation>
     </message>
 </context>
 <context>

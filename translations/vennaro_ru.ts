@@ -24,6 +24,25 @@
     </message>
 </context>
 <context>
+    <name>GameAnnouncer</name>
+    <message>
+        <source>Showing %1.</source>
+        <translation>Картинка: %1.</translation>
+    </message>
+    <message>
+        <source>The picture is in order again.</source>
+        <translation>Картинка снова собрана.</translation>
+    </message>
+    <message>
+        <source>New game. The hole is at row %1, column %2.</source>
+        <translation>Новая игра. Пустое место в строке %1, столбце %2.</translation>
+    </message>
+    <message>
+        <source>Piece %1 moved to row %2, column %3. Moves: %4.</source>
+        <translation>Фрагмент %1 перемещён в строку %2, столбец %3. Ходов: %4.</translation>
+    </message>
+</context>
+<context>
     <name>MovingTile</name>
     <message>
         <source>Cannot move !!!</source>
@@ -67,20 +86,20 @@
 <context>
     <name>TileBoxAccessible</name>
     <message>
-        <source>empty</source>
-        <translation>пусто</translation>
-    </message>
-    <message>
-        <source>shows the hole piece</source>
-        <translation>показывает фрагмент пустого места</translation>
-    </message>
-    <message>
-        <source>shows the piece from row %1, column %2 of %3</source>
-        <translation>показывает фрагмент из строки %1, столбца %2 картинки «%3»</translation>
-    </message>
-    <message>
         <source>Row %1, column %2</source>
         <translation>Строка %1, столбец %2</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Пусто</translation>
+    </message>
+    <message>
+        <source>Hole</source>
+        <translation>Пустое место</translation>
+    </message>
+    <message>
+        <source>Piece %1</source>
+        <translation>Фрагмент %1</translation>
     </message>
 </context>
 <context>

@@ -24,6 +24,25 @@
     </message>
 </context>
 <context>
+    <name>GameAnnouncer</name>
+    <message>
+        <source>Showing %1.</source>
+        <translation>Resim: %1.</translation>
+    </message>
+    <message>
+        <source>The picture is in order again.</source>
+        <translation>Resim yeniden tamamlandı.</translation>
+    </message>
+    <message>
+        <source>New game. The hole is at row %1, column %2.</source>
+        <translation>Yeni oyun. Boşluk %1. satır, %2. sütunda.</translation>
+    </message>
+    <message>
+        <source>Piece %1 moved to row %2, column %3. Moves: %4.</source>
+        <translation>Parça %1, %2. satır, %3. sütuna taşındı. Hamle: %4.</translation>
+    </message>
+</context>
+<context>
     <name>MovingTile</name>
     <message>
         <source>Cannot move !!!</source>
@@ -67,20 +86,20 @@
 <context>
     <name>TileBoxAccessible</name>
     <message>
-        <source>empty</source>
-        <translation>boş</translation>
-    </message>
-    <message>
-        <source>shows the hole piece</source>
-        <translation>boşluk parçasını gösteriyor</translation>
-    </message>
-    <message>
-        <source>shows the piece from row %1, column %2 of %3</source>
-        <translation>%3 resminin %1. satır, %2. sütun parçasını gösteriyor</translation>
-    </message>
-    <message>
         <source>Row %1, column %2</source>
         <translation>Satır %1, sütun %2</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Boş</translation>
+    </message>
+    <message>
+        <source>Hole</source>
+        <translation>Boşluk</translation>
+    </message>
+    <message>
+        <source>Piece %1</source>
+        <translation>Parça %1</translation>
     </message>
 </context>
 <context>

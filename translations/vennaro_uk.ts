@@ -24,6 +24,25 @@
     </message>
 </context>
 <context>
+    <name>GameAnnouncer</name>
+    <message>
+        <source>Showing %1.</source>
+        <translation>Картинка: %1.</translation>
+    </message>
+    <message>
+        <source>The picture is in order again.</source>
+        <translation>Картинку знову складено.</translation>
+    </message>
+    <message>
+        <source>New game. The hole is at row %1, column %2.</source>
+        <translation>Нова гра. Порожнє місце в рядку %1, стовпці %2.</translation>
+    </message>
+    <message>
+        <source>Piece %1 moved to row %2, column %3. Moves: %4.</source>
+        <translation>Фрагмент %1 переміщено в рядок %2, стовпець %3. Ходів: %4.</translation>
+    </message>
+</context>
+<context>
     <name>MovingTile</name>
     <message>
         <source>Cannot move !!!</source>
@@ -67,20 +86,20 @@
 <context>
     <name>TileBoxAccessible</name>
     <message>
-        <source>empty</source>
-        <translation>порожньо</translation>
-    </message>
-    <message>
-        <source>shows the hole piece</source>
-        <translation>показує фрагмент порожнього місця</translation>
-    </message>
-    <message>
-        <source>shows the piece from row %1, column %2 of %3</source>
-        <translation>показує фрагмент із рядка %1, стовпця %2 картинки «%3»</translation>
-    </message>
-    <message>
         <source>Row %1, column %2</source>
         <translation>Рядок %1, стовпець %2</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Порожньо</translation>
+    </message>
+    <message>
+        <source>Hole</source>
+        <translation>Порожнє місце</translation>
+    </message>
+    <message>
+        <source>Piece %1</source>
+        <translation>Фрагмент %1</translation>
     </message>
 </context>
 <context>
