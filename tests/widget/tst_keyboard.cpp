@@ -33,6 +33,19 @@ void press(int key)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
 }
 
+// The key held as X11 may hand it to Qt: a repeat's release and press come
+// at one time, not marked as repeated.
+void hold(int key)
+{
+    const std::pair<QEvent::Type, ulong> events[] = {
+        {QEvent::KeyPress, 100}, {QEvent::KeyRelease, 760}, {QEvent::KeyPress, 760}, {QEvent::KeyRelease, 900}};
+    for (const auto &[type, time] : events) {
+        QKeyEvent event(type, key, Qt::NoModifier, QStringLiteral(" "));
+        event.setTimestamp(time);
+        QApplication::sendEvent(QApplication::focusWidget(), &event);
+    }
+}
+
 int focusedBox(const frmMain &form)
 {
     for (Integer box = 0; box < Grid::CellCount; ++box)
@@ -128,6 +141,7 @@ void KeyboardTest::keysThatMoveNothing_data()
     QTest::newRow("two along the row") << "" << 5 << 7 << int(Qt::Key_Space) << true;
     QTest::newRow("next number, row above") << "" << 4 << 3 << int(Qt::Key_Space) << true;
     QTest::newRow("the hole itself") << "" << 5 << 5 << int(Qt::Key_Space) << true;
+    QTest::newRow("Space held") << "hold" << 5 << 10 << int(Qt::Key_Space) << true;
     QTest::newRow("Return beside the hole") << "" << 5 << 4 << int(Qt::Key_Return) << false;
     QTest::newRow("after Solve") << "solve" << 5 << 4 << int(Qt::Key_Space) << false;
     QTest::newRow("after choosing again") << "choose" << 5 << 4 << int(Qt::Key_Space) << false;
@@ -148,7 +162,7 @@ void KeyboardTest::keysThatMoveNothing()
         fixture.choose(0);
     const Board board = fixture.board();
     fixture.form.Picture1(Integer(box)).setFocus();
-    press(key);
+    before == QLatin1String("hold") ? hold(key) : press(key);
     QCOMPARE(fixture.board(), board);
     QCOMPARE(fixture.counter(), QStringLiteral("0"));
     QCOMPARE(fixture.messageBox.shown.size(), refused ? 1 : 0);
@@ -156,8 +170,7 @@ void KeyboardTest::keysThatMoveNothing()
         QCOMPARE(fixture.messageBox.shown[0].prompt, QStringLiteral("Cannot move !!!"));
 }
 
-// Two lines inside the border, white then black, that leave the border and
-// the rest of the picture as they are and go with the focus.
+// The mark goes with the focus; tst_hidpi sees its lines at every scale.
 void KeyboardTest::focusMarkFollowsTheFocus()
 {
     FormFixture fixture;
@@ -168,16 +181,7 @@ void KeyboardTest::focusMarkFollowsTheFocus()
     const QImage secondPlain = shown(second);
 
     first.setFocus();
-    const QImage marked = shown(first);
-    for (int y = 0; y < marked.height(); ++y) {
-        for (int x = 0; x < marked.width(); ++x) {
-            const int inset = std::min({x, y, marked.width() - 1 - x, marked.height() - 1 - y});
-            const QColor expected = inset == 1   ? QColor(Qt::white)
-                                    : inset == 2 ? QColor(Qt::black)
-                                                 : firstPlain.pixelColor(x, y);
-            QCOMPARE(marked.pixelColor(x, y), expected);
-        }
-    }
+    QVERIFY(shown(first) != firstPlain);
     press(Qt::Key_Right);
     QCOMPARE(shown(first), firstPlain);
     QVERIFY(shown(second) != secondPlain);
