@@ -190,8 +190,6 @@ void DesktopTest::dragOnTheBackgroundMovesTheWindow()
     const std::optional<QPoint> start = display_->drag(background, background + by);
     if (by.isNull()) {
         QVERIFY2(!start, "a click asked the window manager to move the window");
-        QVERIFY(game_->updateGeometry());
-        QCOMPARE(game_->windowGeometry(), before);
         return;
     }
     X_VERIFY(start);

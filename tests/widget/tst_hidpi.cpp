@@ -132,13 +132,10 @@ void HiDpiTest::focusMarkIsFlushAndEven()
             const QRgb colour = window.pixel(at) & 0xFFFFFF;
             walk += colour == 0 ? u'k' : colour == 0xFFFFFF ? u'w' : u'c';
         }
-        const QRegularExpressionMatch runs = QRegularExpression(QStringLiteral("^c+(k+)(w+)(k+)c+(k+)(w+)(k+)c+$")).match(walk);
-        QVERIFY2(runs.hasMatch(), qPrintable(walk));
-        const qsizetype line = runs.capturedLength(3);
-        QVERIFY2(qAbs(line - ratio) < 1, qPrintable(walk));
-        const QList<qsizetype> found{runs.capturedLength(1), runs.capturedLength(2), runs.capturedLength(4),
-                                     runs.capturedLength(5), runs.capturedLength(6)};
-        QCOMPARE(found, QList<qsizetype>({2 * line, line, line, line, 2 * line}));
+        const qsizetype line = walk.count(u'w') / 2;
+        const QRegularExpression expected(
+            QStringLiteral("^c+%1%1%2%1c+%1%2%1%1c+$").arg(QString(line, u'k'), QString(line, u'w')));
+        QVERIFY2(expected.match(walk).hasMatch() && qAbs(line - ratio) < 1, qPrintable(walk));
     }
 }
 
