@@ -145,11 +145,10 @@ void DesktopTest::doubleClickIsOneClick()
     std::iota(board.begin(), board.end(), 0);
     fixture.arrange(board);
 
-    const auto centre = [&](int box) {
-        const TileBox &tile = fixture.form.Picture1(Integer(box));
-        return tile.mapTo(&fixture.form, tile.rect().center());
-    };
-    const QPoint border = (centre(first) + centre(second)) / 2;
+    const TileBox &one = fixture.form.Picture1(Integer(first));
+    const TileBox &other = fixture.form.Picture1(Integer(second));
+    const QPoint border =
+        (one.mapTo(&fixture.form, one.rect().center()) + other.mapTo(&fixture.form, other.rect().center())) / 2;
     const QPoint step = first == second ? QPoint() : QPoint(1, 0);
     QTest::mouseClick(fixture.form.windowHandle(), Qt::LeftButton, {}, border - 2 * step);
     QTest::lastMouseTimestamp -= QTest::mouseDoubleClickInterval - 80;
