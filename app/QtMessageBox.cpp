@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -37,6 +38,8 @@ int QtMessageBox::show(const QString &prompt, int style, const QString &title)
         box.setIcon(iconOf(style));
     box.setWindowTitle(title.isEmpty() ? QApplication::applicationName() : title);
     box.setText(prompt);
+    // A box shown again keeps the focus where the last answer left it.
+    box.defaultButton()->setFocus();
     // exec() gives the button that ended the question, also when Escape or a
     // close request ended it.
     switch (box.exec()) {

@@ -10,6 +10,7 @@
 #include <QList>
 #include <QLocale>
 #include <QStringList>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -24,15 +25,36 @@ struct HeldMessage {
 };
 
 QList<HeldMessage> heldMessages;
+QtMessageHandler qtMessageHandler = nullptr;
+
+void passOn(const HeldMessage &message)
+{
+    qtMessageHandler(message.type,
+                     QMessageLogContext(nullptr, 0, nullptr, message.category.isNull() ? nullptr : message.category.constData()),
+                     message.text);
+}
+
+// What Qt's X11 and Wayland plug-ins say when they cannot reach their display.
+bool saysNoDisplay(const HeldMessage &message)
+{
+    return message.text.startsWith(QLatin1String("could not connect to display"))
+        || message.text.startsWith(QLatin1String("Failed to create wl_display"));
+}
 
 // Qt gives up on a display it cannot open with a fatal message about
 // reinstalling the program, and an abort. Say instead which display could not
-// be reached, and end with status 1; no part of Qt is in a state to be torn down.
+// be reached; any other fatal message goes out as Qt gave it, after what Qt
+// said before it. Either way the end is status 1: no part of Qt is in a state
+// to be torn down.
 void holdMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
-    if (type != QtFatalMsg) {
-        heldMessages.append({type, QByteArray(context.category), text});
+    heldMessages.append({type, QByteArray(context.category), text});
+    if (type != QtFatalMsg)
         return;
+    if (std::none_of(heldMessages.cbegin(), heldMessages.cend(), saysNoDisplay)) {
+        for (const HeldMessage &message : std::as_const(heldMessages))
+            passOn(message);
+        std::_Exit(1);
     }
     QStringList settings;
     for (const char *variable : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DISPLAY"}) {
@@ -51,13 +73,11 @@ void holdMessage(QtMsgType type, const QMessageLogContext &context, const QStrin
 // comes out only once a display is open.
 std::unique_ptr<QApplication> openDisplay(int &argc, char **argv)
 {
-    const QtMessageHandler previous = qInstallMessageHandler(holdMessage);
+    qtMessageHandler = qInstallMessageHandler(holdMessage);
     auto application = std::make_unique<QApplication>(argc, argv);
-    qInstallMessageHandler(previous);
+    qInstallMessageHandler(qtMessageHandler);
     for (const HeldMessage &message : std::as_const(heldMessages))
-        previous(message.type,
-                 QMessageLogContext(nullptr, 0, nullptr, message.category.isNull() ? nullptr : message.category.constData()),
-                 message.text);
+        passOn(message);
     heldMessages.clear();
     return application;
 }

@@ -77,6 +77,17 @@ fi
 kill "$pid" 2>/dev/null || true
 wait "$pid" 2>/dev/null || true
 
+# With no display the program says so; a start-up failure of another kind
+# shows Qt's own message. Both end with status 1.
+ends_saying() {
+    local status=0 said
+    said=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM="$1" "$root/usr/bin/vennaro" 2>&1) || status=$?
+    [[ $status == 1 && $said == *"$2"* ]] || { echo "status $status: $said" >&2; return 1; }
+}
+check "no display: status 1, and says so" ends_saying xcb "cannot open a display"
+check "no such platform plug-in: status 1, and Qt's message" \
+    ends_saying nonesuch 'Could not find the Qt platform plugin "nonesuch"'
+
 echo "package: $deb, $(stat -c %s "$deb") bytes"
 echo "Depends: $depends"
 if ((failures)); then

@@ -6,9 +6,11 @@
 #include "ui/Twips.h"
 
 #include <QAccessible>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleHints>
 
 namespace {
 
@@ -17,12 +19,13 @@ constexpr int BorderWidth = 1;
 
 constexpr int NoBox = -1;
 
-void fillFrame(QPainter &painter, const QRect &frame, const QColor &color)
+// A frame of the given width along the inside of the rectangle.
+void fillFrame(QPainter &painter, const QRect &frame, int width, const QColor &color)
 {
-    painter.fillRect(QRect(frame.left(), frame.top(), frame.width(), 1), color);
-    painter.fillRect(QRect(frame.left(), frame.bottom(), frame.width(), 1), color);
-    painter.fillRect(QRect(frame.left(), frame.top(), 1, frame.height()), color);
-    painter.fillRect(QRect(frame.right(), frame.top(), 1, frame.height()), color);
+    painter.fillRect(QRect(frame.left(), frame.top(), frame.width(), width), color);
+    painter.fillRect(QRect(frame.left(), frame.bottom() - width + 1, frame.width(), width), color);
+    painter.fillRect(QRect(frame.left(), frame.top(), width, frame.height()), color);
+    painter.fillRect(QRect(frame.right() - width + 1, frame.top(), width, frame.height()), color);
 }
 
 const CellPictureRef &noPicture()
@@ -66,35 +69,34 @@ void TileBox::setBackColor(std::uint32_t colorValue)
     update();
 }
 
+// Drawn in device pixels, each edge rounded to a whole device pixel the way Qt
+// rounds the box's own area: neighbouring boxes then meet without a seam, and
+// all borders, and the focus mark's lines, are equally wide at any scale.
 void TileBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    paintPicture(painter);
-    paintFocusMark(painter);
-}
-
-// Drawn in device pixels, each edge rounded to a whole device pixel the way Qt
-// rounds the box's own area: neighbouring boxes then meet without a seam, and
-// all borders are equally wide at any scale. Above scale 1 the cell comes from
-// the set's finer drawing, scaled smoothly to the screen; at scale 1 from the
-// set's own picture, pixel for pixel.
-void TileBox::paintPicture(QPainter &painter) const
-{
-    painter.save();
     const QTransform toDevice = painter.deviceTransform();
     const qreal ratio = toDevice.m11();
     const QRectF exact = toDevice.mapRect(QRectF(rect()));
     const QRect box(QPoint(qRound(exact.left()), qRound(exact.top())),
                     QPoint(qRound(exact.right()) - 1, qRound(exact.bottom()) - 1));
-    const int border = qMax(1, qRound(BorderWidth * ratio));
-    const QRect inside = box.adjusted(border, border, -border, -border);
+    const int line = qMax(1, qRound(BorderWidth * ratio));
+    const QRect inside = box.adjusted(line, line, -line, -line);
+    painter.setWorldTransform(toDevice.inverted(), true);
+    painter.fillRect(box, Qt::black);
+    paintPicture(painter, inside, ratio);
+    paintFocusMark(painter, inside, line);
+}
+
+// Above scale 1 the cell comes from the set's finer drawing, scaled smoothly
+// to the screen; at scale 1 from the set's own picture, pixel for pixel.
+void TileBox::paintPicture(QPainter &painter, const QRect &inside, qreal ratio) const
+{
     const QImage fine = ratio > 1 ? picture_->fineImage() : QImage();
     const QImage &image = fine.isNull() ? picture_->image() : fine;
     const QSize imageSize = (QSizeF(picture_->image().size()) * ratio).toSize();
-
-    painter.setWorldTransform(toDevice.inverted(), true);
-    painter.fillRect(box, Qt::black);
     painter.fillRect(inside, ColorValue::toColor(backColor_));
+    painter.save();
     painter.setClipRect(inside);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(QRect(inside.topLeft(), imageSize), image);
@@ -104,6 +106,7 @@ void TileBox::paintPicture(QPainter &painter) const
 void TileBox::mousePressEvent(QMouseEvent *event)
 {
     pressed_ = event->button() == Qt::LeftButton;
+    pressTime_ = event->timestamp();
 }
 
 void TileBox::mouseReleaseEvent(QMouseEvent *event)
@@ -115,20 +118,24 @@ void TileBox::mouseReleaseEvent(QMouseEvent *event)
 }
 
 // Qt hands the second press of a double-click here instead of to
-// mousePressEvent; it is no new click, so it starts none.
-void TileBox::mouseDoubleClickEvent(QMouseEvent *)
+// mousePressEvent. Qt pairs presses by place and time alone, so the first may
+// have gone to the box beside this one: then this is a click of its own.
+void TileBox::mouseDoubleClickEvent(QMouseEvent *event)
 {
+    const auto interval = ulong(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    const bool firstPressHere = pressTime_ && event->timestamp() - pressTime_ <= interval;
+    if (!firstPressHere)
+        mousePressEvent(event);
 }
 
-// A white and a black line inside the border: one of them stands out from
-// any picture, and the cell stays recognisable.
-void TileBox::paintFocusMark(QPainter &painter) const
+// A white and a black line inside the border, each as wide as it: one of
+// them stands out from any picture, and the cell stays recognisable.
+void TileBox::paintFocusMark(QPainter &painter, const QRect &inside, int line) const
 {
     if (!hasFocus() || !focusMarked_)
         return;
-    const QRect outer = rect().adjusted(BorderWidth, BorderWidth, -BorderWidth, -BorderWidth);
-    fillFrame(painter, outer, Qt::white);
-    fillFrame(painter, outer.adjusted(1, 1, -1, -1), Qt::black);
+    fillFrame(painter, inside, line, Qt::white);
+    fillFrame(painter, inside.adjusted(line, line, -line, -line), line, Qt::black);
 }
 
 void TileBox::click()

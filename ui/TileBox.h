@@ -46,8 +46,8 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
 
 private:
-    void paintPicture(QPainter &painter) const;
-    void paintFocusMark(QPainter &painter) const;
+    void paintPicture(QPainter &painter, const QRect &inside, qreal ratio) const;
+    void paintFocusMark(QPainter &painter, const QRect &inside, int line) const;
     int neighbour(int arrowKey) const;
     void markFocus(bool marked);
 
@@ -57,5 +57,7 @@ private:
     CellPictureRef picture_;
     std::uint32_t backColor_;
     bool pressed_ = false;
+    // When this box last took a press, in Qt's event time.
+    ulong pressTime_ = 0;
     bool focusMarked_ = false;
 };

@@ -6,6 +6,7 @@
 #include "ui/CommandButton.h"
 #include "ui/CounterBox.h"
 #include "ui/FormAccessibility.h"
+#include "ui/HeldKeyFilter.h"
 #include "ui/Layout.h"
 #include "ui/TileBox.h"
 
@@ -71,6 +72,8 @@ frmMain::frmMain(QWidget *parent)
                     PictureClip(QStringLiteral(":/pictures/picture2.bmp"), tr("Fractal Reef"))}
 {
     FormAccessibility::installFactory();
+    // The window's message boxes are windows of their own, and take keys too.
+    QApplication::instance()->installEventFilter(new HeldKeyFilter(this));
     setFixedSize(Layout::windowSize());
     setAutoFillBackground(true);
     setColors(this, QPalette::Window, 0x00000000);
@@ -85,8 +88,6 @@ frmMain::frmMain(QWidget *parent)
     Combo1_ = new ComboBox(client_);
     place(Combo1_, Layout::Combo1);
     Combo1_->setFont(boldFont(12));
-    Combo1_->setEditable(true);
-    Combo1_->setInsertPolicy(QComboBox::NoInsert);
     for (const PictureClip &set : PictureClip1_)
         Combo1_->addItem(set.title());
     Combo1_->setCurrentIndex(-1);
@@ -205,6 +206,23 @@ void frmMain::mousePressEvent(QMouseEvent *event)
 {
     const QWidget *pressed = childAt(event->position().toPoint());
     const bool background = !pressed || pressed == client_ || pressed == Frame2_ || pressed == Label1_ || pressed == Label2_;
-    if (event->button() == Qt::LeftButton && background)
-        windowHandle()->startSystemMove();
+    dragStart_ = event->button() == Qt::LeftButton && background ? std::optional(event->globalPosition()) : std::nullopt;
+}
+
+// The move starts only once the pointer has gone a drag's distance with the
+// button held. Started on the press, a quick click's release can come before
+// the window manager takes the pointer, which then drags the window with no
+// button down.
+void frmMain::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!dragStart_ || !(event->buttons() & Qt::LeftButton)
+        || (event->globalPosition() - *dragStart_).manhattanLength() < QApplication::startDragDistance())
+        return;
+    dragStart_.reset();
+    windowHandle()->startSystemMove();
+}
+
+void frmMain::mouseReleaseEvent(QMouseEvent *)
+{
+    dragStart_.reset();
 }

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 #include <array>
+#include <optional>
 
 class CommandButton;
 class QComboBox;
@@ -52,6 +53,8 @@ Q_SIGNALS:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     void createFrame();
@@ -70,4 +73,6 @@ private:
     QLineEdit *Text2_ = nullptr;
     std::array<PictureClip, PictureSetCount> PictureClip1_;
     QLabel *Label1_ = nullptr;
+    // Where a press on the background was, until it becomes a move or ends.
+    std::optional<QPointF> dragStart_;
 };

@@ -188,14 +188,14 @@ std::optional<QPoint> VirtualDisplay::drag(QPoint from, QPoint to) const
 {
     const auto step = [this](const QStringList &arguments) { return run(QStringLiteral("xdotool"), arguments).has_value(); };
     // The window manager's move request goes to the root window for whoever
-    // watches its substructure. Waiting for it keeps the pointer still until
-    // the move has begun, so the drag is not lost or shortened.
+    // watches its substructure. Waiting for it keeps the pointer still, half
+    // way, until the move has begun, so the drag is not lost or shortened.
     const Window root = DefaultRootWindow(connection_);
     const Atom moveResize = XInternAtom(connection_, "_NET_WM_MOVERESIZE", False);
     XSelectInput(connection_, root, SubstructureNotifyMask);
     XSync(connection_, True);
     std::optional<QPoint> start;
-    if (moveMouse(from) && step({QStringLiteral("mousedown"), QStringLiteral("1")})) {
+    if (moveMouse(from) && step({QStringLiteral("mousedown"), QStringLiteral("1")}) && moveMouse((from + to) / 2)) {
         start = poll<std::optional<QPoint>>([&]() -> std::optional<QPoint> {
             XEvent event;
             while (XCheckTypedEvent(connection_, ClientMessage, &event)) {
@@ -211,9 +211,7 @@ std::optional<QPoint> VirtualDisplay::drag(QPoint from, QPoint to) const
         lastError_ = QStringLiteral("no window asked the window manager to move it after a press at (%1,%2)")
                          .arg(from.x())
                          .arg(from.y());
-    // Two steps, so a motion that comes before the manager takes the pointer
-    // is followed by one that reaches it.
-    const bool dragged = moveMouse((from + to) / 2) && moveMouse(to);
+    const bool dragged = moveMouse(to);
     const bool released = step({QStringLiteral("mouseup"), QStringLiteral("1")});
     return start && dragged && released ? start : std::nullopt;
 }

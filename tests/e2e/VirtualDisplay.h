@@ -54,8 +54,9 @@ public:
     // Presses and releases mouse button 1 there, count times in a row (two is a
     // double-click); buttons 4 and 5 are the wheel's notches up and down.
     bool click(QPoint screenPoint, int count = 1, int button = 1) const;
-    // Presses button 1 at from, moves to to and releases it there; the point
-    // the window under from asked the window manager to start moving it from.
+    // Presses button 1 at from, moves half way and on to to, and releases it
+    // there; the point the window under from asked the window manager to start
+    // moving it from.
     std::optional<QPoint> drag(QPoint from, QPoint to) const;
     bool moveMouse(QPoint screenPoint) const;
     // Asks the window to close as a window manager's close button does: a

@@ -80,8 +80,8 @@ private:
         QString window;
         QString title;
     };
-    // Opens the question box and answers it with key.
-    std::optional<QuestionBox> answerQuestion(Ask ask, const QString &key) const;
+    // Opens the question box and answers it with the keys.
+    std::optional<QuestionBox> answerQuestion(Ask ask, const QStringList &keys) const;
 };
 
 void EndToEndTest::initTestCase()
@@ -151,7 +151,7 @@ QStringList EndToEndTest::windowFaults(const QImage &shot) const
     return faults;
 }
 
-std::optional<EndToEndTest::QuestionBox> EndToEndTest::answerQuestion(Ask ask, const QString &key) const
+std::optional<EndToEndTest::QuestionBox> EndToEndTest::answerQuestion(Ask ask, const QStringList &keys) const
 {
     const bool asked = ask == Ask::WithKeys ? screen_->pressKeys({QStringLiteral("alt+x")})
                                             : game_->click(GameScreen::ExitButton.center());
@@ -159,7 +159,7 @@ std::optional<EndToEndTest::QuestionBox> EndToEndTest::answerQuestion(Ask ask, c
     if (!box)
         return std::nullopt;
     const QString title = screen_->windowName(*box);
-    if (!display_->pressKeys(*box, {key}))
+    if (!display_->pressKeys(*box, keys))
         return std::nullopt;
     return QuestionBox{*box, title};
 }
@@ -216,9 +216,11 @@ void EndToEndTest::quit()
     const Board board = screen_->boardOn(dealt, 0);
     QVERIFY2(Boards::isDeal(board), qPrintable(BoardReader::describe(board)));
 
+    // No by its button, then by its key; the box shown again starts on Yes.
     QStringList titles;
-    for (const Ask ask : {Ask::WithKeys, Ask::WithExitButton}) {
-        const std::optional<QuestionBox> box = answerQuestion(ask, QStringLiteral("n"));
+    for (const auto &[ask, keys] : {std::pair(Ask::WithKeys, QStringList{"Tab", "space"}),
+                                    std::pair(Ask::WithExitButton, QStringList{"n"})}) {
+        const std::optional<QuestionBox> box = answerQuestion(ask, keys);
         X_VERIFY(box);
         titles << box->title;
         X_VERIFY(display_->waitUntilGone(box->window));
@@ -227,7 +229,7 @@ void EndToEndTest::quit()
         QCOMPARE(screen_->showsBoard(0, board, screen_->counterOn(dealt)), QString());
     }
 
-    const std::optional<QuestionBox> box = answerQuestion(Ask::WithKeys, QStringLiteral("Return"));
+    const std::optional<QuestionBox> box = answerQuestion(Ask::WithKeys, {QStringLiteral("Return")});
     X_VERIFY(box);
     titles << box->title;
     QVERIFY2(game_->process().waitForFinished(1000), "the program still runs a second after Yes");
@@ -276,7 +278,7 @@ void EndToEndTest::play()
     QCOMPARE(screen_->showsWhole(Picture), QString());
     X_VERIFY(game_->click(GameScreen::boxCentre(besideHome)));
     X_VERIFY(game_->click(GameScreen::boxCentre(0)));
-    X_VERIFY(answerQuestion(Ask::WithKeys, QStringLiteral("n")));
+    X_VERIFY(answerQuestion(Ask::WithKeys, {QStringLiteral("n")}));
     QCOMPARE(screen_->showsWhole(Picture), QString());
     QStringList messages = display_->visibleWindows({QStringLiteral("--name"), QStringLiteral("^Vennaro$")});
     messages.removeAll(game_->window());

@@ -1,8 +1,9 @@
-// Runs at the scale QT_SCALE_FACTOR gives; CTest runs it at 1, 1.5 and 2.
+// Runs at the scale QT_SCALE_FACTOR gives; CTest runs it at 1, 1.25, 1.5 and 2.
 #include "BlackRuns.h"
 #include "FormFixture.h"
 #include "ui/TileBox.h"
 
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -25,6 +26,7 @@ private Q_SLOTS:
     void bordersAreEqualAndBoxesMeetWithoutSeams();
     void boxShowsItsCellPixelForPixel();
     void finerDrawingIsReadAndShownOnlyAboveScaleOne();
+    void focusMarkIsFlushAndEven();
 };
 
 void HiDpiTest::bordersAreEqualAndBoxesMeetWithoutSeams()
@@ -98,6 +100,36 @@ void HiDpiTest::finerDrawingIsReadAndShownOnlyAboveScaleOne()
     // first read, so this tells whether painting read it.
     fillPicture(QSize(626, 738), Qt::blue, finePath);
     QCOMPARE(clip.cellPicture(0)->fineImage().pixelColor(0, 0), fine ? QColor(Qt::green) : QColor(Qt::blue));
+}
+
+// Through the focused box from the middle of the box before it to that of
+// the box after it, across and down: its border and its neighbour's, then
+// the mark's white and black lines, each as wide as a border.
+void HiDpiTest::focusMarkIsFlushAndEven()
+{
+    FormFixture fixture;
+    QApplication::setActiveWindow(&fixture.form);
+    QVERIFY(QTest::qWaitForWindowActive(&fixture.form));
+    fixture.form.Picture1(5).setEnabled(true);
+    fixture.form.Picture1(5).setFocus();
+    const QImage window = fixture.form.grab().toImage();
+    const qreal ratio = window.devicePixelRatio();
+    const auto centre = [&](Integer box) {
+        const TileBox &tile = fixture.form.Picture1(box);
+        return (QPointF(tile.mapTo(&fixture.form, tile.rect().center())) * ratio).toPoint();
+    };
+    for (const auto &[before, after] : {std::pair(4, 6), std::pair(1, 9)}) {
+        const QPoint step = before + 2 == after ? QPoint(1, 0) : QPoint(0, 1);
+        QString walk;
+        for (QPoint at = centre(before); at != centre(after); at += step) {
+            const QRgb colour = window.pixel(at) & 0xFFFFFF;
+            walk += colour == 0 ? u'k' : colour == 0xFFFFFF ? u'w' : u'c';
+        }
+        const qsizetype line = walk.count(u'w') / 2;
+        const QRegularExpression expected(
+            QStringLiteral("^c+%1%1%2%1c+%1%2%1%1c+$").arg(QString(line, u'k'), QString(line, u'w')));
+        QVERIFY2(expected.match(walk).hasMatch() && qAbs(line - ratio) < 1, qPrintable(walk));
+    }
 }
 
 QTEST_MAIN(HiDpiTest)

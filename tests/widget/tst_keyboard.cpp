@@ -20,6 +20,19 @@ void press(int key)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
 }
 
+// The key held as X11 may hand it to Qt: a repeat's release and press come
+// at one time, not marked as repeated.
+void hold(int key)
+{
+    const std::pair<QEvent::Type, ulong> events[] = {
+        {QEvent::KeyPress, 100}, {QEvent::KeyRelease, 760}, {QEvent::KeyPress, 760}, {QEvent::KeyRelease, 900}};
+    for (const auto &[type, time] : events) {
+        QKeyEvent event(type, key, Qt::NoModifier, QStringLiteral(" "));
+        event.setTimestamp(time);
+        QApplication::sendEvent(QApplication::focusWidget(), &event);
+    }
+}
+
 int focusedBox(const frmMain &form)
 {
     for (Integer box = 0; box < Grid::CellCount; ++box)
@@ -42,7 +55,6 @@ private Q_SLOTS:
     void keysOnABox_data();
     void keysOnABox();
     void focusMarkFollowsTheFocus();
-    void aClickGivesTheFocusUnmarked();
 };
 
 void KeyboardTest::keysOnABox_data()
@@ -71,6 +83,7 @@ void KeyboardTest::keysOnABox_data()
     QTest::newRow("Space two along the row") << "" << 5 << 7 << space << 7 << false << true;
     QTest::newRow("Space next number, row above") << "" << 4 << 3 << space << 3 << false << true;
     QTest::newRow("Space on the hole itself") << "" << 5 << 5 << space << 5 << false << true;
+    QTest::newRow("Space held") << "hold" << 5 << 10 << space << 10 << false << true;
     QTest::newRow("Return beside the hole") << "" << 5 << 4 << int(Qt::Key_Return) << 4 << false << false;
     QTest::newRow("Space after Solve") << "solve" << 5 << 4 << space << 4 << false << false;
     QTest::newRow("Space after choosing again") << "choose" << 5 << 4 << space << 4 << false << false;
@@ -97,7 +110,7 @@ void KeyboardTest::keysOnABox()
     if (moves)
         std::swap(expected[std::size_t(hole)], expected[std::size_t(box)]);
     fixture.form.Picture1(Integer(box)).setFocus();
-    press(key);
+    before == QLatin1String("hold") ? hold(key) : press(key);
     QCOMPARE(fixture.board(), expected);
     QCOMPARE(fixture.counter(), moves ? QStringLiteral("1") : QStringLiteral("0"));
     QCOMPARE(focusedBox(fixture.form), focus);
@@ -106,8 +119,8 @@ void KeyboardTest::keysOnABox()
         QCOMPARE(fixture.messageBox.shown[0].prompt, QStringLiteral("Cannot move !!!"));
 }
 
-// Two lines inside the border, white then black, that leave the border and
-// the rest of the picture as they are and go with the focus.
+// The mark goes with the focus, and not with a click; tst_hidpi sees its
+// lines at every scale.
 void KeyboardTest::focusMarkFollowsTheFocus()
 {
     FormFixture fixture;
@@ -118,16 +131,7 @@ void KeyboardTest::focusMarkFollowsTheFocus()
     const QImage secondPlain = shown(second);
 
     first.setFocus();
-    const QImage marked = shown(first);
-    for (int y = 0; y < marked.height(); ++y) {
-        for (int x = 0; x < marked.width(); ++x) {
-            const int inset = std::min({x, y, marked.width() - 1 - x, marked.height() - 1 - y});
-            const QColor expected = inset == 1   ? QColor(Qt::white)
-                                    : inset == 2 ? QColor(Qt::black)
-                                                 : firstPlain.pixelColor(x, y);
-            QCOMPARE(marked.pixelColor(x, y), expected);
-        }
-    }
+    QVERIFY(shown(first) != firstPlain);
     press(Qt::Key_Right);
     QCOMPARE(shown(first), firstPlain);
     QVERIFY(shown(second) != secondPlain);
@@ -140,21 +144,16 @@ void KeyboardTest::focusMarkFollowsTheFocus()
     fixture.form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&fixture.form));
     QVERIFY(shown(second) != secondPlain);
-}
 
-// Mouse play looks as it always has, until a key is pressed on the box.
-void KeyboardTest::aClickGivesTheFocusUnmarked()
-{
-    FormFixture fixture;
-    play(fixture, Boards::holeAt(15), 14);
-    TileBox &far = fixture.form.Picture1(0);
-    const QImage plain = shown(far);
-    fixture.clickTile(0);
+    // Mouse play looks as it always has, until a key is pressed on the box.
+    TileBox &far = fixture.form.Picture1(9);
+    const QImage farPlain = shown(far);
+    fixture.clickTile(9);
     QVERIFY(far.hasFocus());
-    QCOMPARE(shown(far), plain);
+    QCOMPARE(shown(far), farPlain);
     press(Qt::Key_Space);
     QCOMPARE(fixture.messageBox.shown.size(), 2);
-    QVERIFY(shown(far) != plain);
+    QVERIFY(shown(far) != farPlain);
 }
 
 QTEST_MAIN(KeyboardTest)
