@@ -1,6 +1,7 @@
 #include "ui/CommandButton.h"
 
 #include "ui/ColorValue.h"
+#include "ui/FittingFont.h"
 
 #include <QPainter>
 #include <QStyle>
@@ -40,11 +41,9 @@ void CommandButton::resizeEvent(QResizeEvent *event)
 
 void CommandButton::fitCaption()
 {
-    QFont fitting = font_;
     const int room = focusArea().width();
-    while (fitting.pixelSize() > 1 && QFontMetrics(fitting).size(Qt::TextShowMnemonic, text()).width() >= room)
-        fitting.setPixelSize(fitting.pixelSize() - 1);
-    setFont(fitting);
+    setFont(FittingFont::largest(
+        font_, [&](const QFontMetrics &metrics) { return metrics.size(Qt::TextShowMnemonic, text()).width() < room; }));
 }
 
 QRect CommandButton::focusArea() const

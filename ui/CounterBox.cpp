@@ -1,5 +1,7 @@
 #include "ui/CounterBox.h"
 
+#include "ui/FittingFont.h"
+
 #include <QStyle>
 #include <QStyleOptionFrame>
 
@@ -25,11 +27,8 @@ void CounterBox::resizeEvent(QResizeEvent *event)
 
 void CounterBox::fitText()
 {
-    QFont fitting = font_;
     const int room = textRoom();
-    while (fitting.pixelSize() > 1 && QFontMetrics(fitting).horizontalAdvance(text()) > room)
-        fitting.setPixelSize(fitting.pixelSize() - 1);
-    setFont(fitting);
+    setFont(FittingFont::largest(font_, [&](const QFontMetrics &metrics) { return metrics.horizontalAdvance(text()) <= room; }));
 }
 
 int CounterBox::textRoom() const
