@@ -1,8 +1,8 @@
 #include "app/ApplicationSetUp.h"
 #include "app/FormEvents.h"
+#include "app/QtMessageBox.h"
 #include "app/Translation.h"
 #include "runtime/ClockRandomGenerator.h"
-#include "app/QtMessageBox.h"
 #include "runtime/QtProgramEnd.h"
 #include "ui/frmMain.h"
 
