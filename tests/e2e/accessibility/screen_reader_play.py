@@ -11,6 +11,7 @@ message box closes, in a D-Bus session with a private XDG_RUNTIME_DIR:
     scripts/run-on-virtual-desktop.sh 170 --window-manager /usr/bin/python3 screen_reader_play.py PROGRAM
 """
 
+import fcntl
 import os
 import pathlib
 import re
@@ -69,6 +70,10 @@ class Orca:
     """Orca and its speech server, started in a home of their own."""
 
     def __init__(self, home):
+        # Orca will not start while another of the same user runs anywhere on
+        # the machine: runs of this test from other checkouts take turns.
+        self.turn = open(os.path.join(tempfile.gettempdir(), "vennaro-orca-%d.lock" % os.getuid()), "w")
+        fcntl.flock(self.turn, fcntl.LOCK_EX)
         self.log_path = os.path.join(home, "orca-debug.log")
         preferences = os.path.join(home, "orca")
         speechd = os.path.join(home, "speechd")
