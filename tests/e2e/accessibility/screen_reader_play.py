@@ -3,14 +3,17 @@
 ships, and listens to what Orca says: the SPEECH OUTPUT lines of its debug
 log. The route: choose a picture, deal, Tab through the buttons and the
 counter into the board, arrows to a box beside the hole, a move, a refused
-move. Prints the route as Orca spoke it.
+move. Then the game as a desktop set to German starts it: its window's words
+and its Quit? question, answered No. Prints the routes as Orca spoke them.
 
 Run under a window manager, which gives the window its focus back when a
 message box closes, in a D-Bus session with a private XDG_RUNTIME_DIR:
     scripts/run-on-virtual-desktop.sh 170 --window-manager /usr/bin/python3 screen_reader_play.py PROGRAM
 """
 
+import fcntl
 import os
+import pathlib
 import re
 import subprocess
 import sys
@@ -25,6 +28,11 @@ PLACE = re.compile(r"row (\d), column (\d)", re.IGNORECASE)
 BOX = re.compile(r"(Piece \d+|Hole) push button")
 ARROWS = {(0, 1): "Right", (0, -1): "Left", (1, 0): "Down", (-1, 0): "Up"}
 MOST_WORDS_FOR_A_BOX = 9
+# The window's words in each language: the list, its first picture, the
+# buttons in the tab order from the list, the counter's name.
+WORDS = {"en": ("Picture", "Mountain Lake", ("Exit", "Solve", "Start"), "Number of Moves"),
+         "de": ("Bild", "Bergsee", ("Beenden", "Lösen", "Start"), "Anzahl der Züge")}
+GERMAN_QUESTION = ("Beenden?", "Möchten Sie das Spiel wirklich beenden?", "Ja push button")
 
 # espeak-ng plays through ALSA into a file over null: no sound card and no
 # sound server, without which speech-dispatcher fails and Orca waits forever.
@@ -62,14 +70,18 @@ class Orca:
     """Orca and its speech server, started in a home of their own."""
 
     def __init__(self, home):
+        # Orca will not start while another of the same user runs anywhere on
+        # the machine: runs of this test from other checkouts take turns.
+        self.turn = open(os.path.join(tempfile.gettempdir(), "vennaro-orca-%d.lock" % os.getuid()), "w")
+        fcntl.flock(self.turn, fcntl.LOCK_EX)
         self.log_path = os.path.join(home, "orca-debug.log")
         preferences = os.path.join(home, "orca")
         speechd = os.path.join(home, "speechd")
         for folder in (preferences, speechd):
             os.makedirs(folder)
-        self.write(os.path.join(speechd, "speechd.conf"), SPEECHD_CONF)
-        self.write(os.path.join(home, ".asoundrc"), ASOUNDRC)
-        self.write(os.path.join(preferences, "orca-customizations.py"), LINE_BUFFERED_LOG)
+        pathlib.Path(speechd, "speechd.conf").write_text(SPEECHD_CONF)
+        pathlib.Path(home, ".asoundrc").write_text(ASOUNDRC)
+        pathlib.Path(preferences, "orca-customizations.py").write_text(LINE_BUFFERED_LOG)
         self.environment = dict(os.environ, HOME=home, GSETTINGS_BACKEND="memory")
         socket = os.path.join(os.environ["XDG_RUNTIME_DIR"], "speech-dispatcher", "speechd.sock")
         os.makedirs(os.path.dirname(socket), exist_ok=True)
@@ -80,13 +92,7 @@ class Orca:
         self.orca = subprocess.Popen(["orca", "-u", preferences, "--debug-file", self.log_path],
                                      env=self.environment, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.read = 0
-        wait_for("Orca to start speaking", lambda: os.path.exists(self.log_path))
-        wait_for("Orca to say it is on", lambda: "Screen reader on." in self.said(), 60)
-
-    @staticmethod
-    def write(path, text):
-        with open(path, "w") as file:
-            file.write(text)
+        wait_for("Orca to say it is on", lambda: os.path.exists(self.log_path) and "Screen reader on." in self.said(), 60)
 
     def said(self):
         """What Orca said since the last call, one utterance an entry."""
@@ -97,21 +103,19 @@ class Orca:
         self.read += len(complete.encode())
         return [m.group(1) for m in map(SPEECH.search, complete.splitlines()) if m]
 
-    def hear(self, key, expected, what):
-        """Presses the key and returns what Orca says, once it said something
-        matching expected and then fell silent."""
+    def hear(self, key, expected, what, *command):
+        """Presses the key (or runs the xdotool command) and returns what Orca
+        says, once it said something matching expected and then fell silent."""
         self.said()
-        xdotool("key", key)
+        xdotool(*(command or ("key", key)))
         heard = []
         try:
             wait_for(what, lambda: heard.extend(self.said()) or any(re.search(expected, u) for u in heard))
-            last = len(heard)
-            while True:
+            last = None
+            while len(heard) != last:
+                last = len(heard)
                 time.sleep(QUIET)
                 heard.extend(self.said())
-                if len(heard) == last:
-                    break
-                last = len(heard)
         except TimeoutError as error:
             check(False, "%s after %s: %s" % (error, key, heard))
         transcript.append((key, heard))
@@ -166,19 +170,35 @@ def check_box_speech(heard, place):
     check(place_in(heard) == place, "the box read is the one at %s: %s" % (place, heard))
 
 
-def play(orca, window):
-    orca.hear("Down", "Mountain Lake", "the first picture")
-    shown = notifications(transcript[-1][1])
-    check(any("Mountain Lake" in n for n in shown), "the choice is announced: %s" % shown)
+def start_game(orca, language):
+    """The game as a desktop set to the language starts it, once Orca read its
+    window taking the focus (given without a click)."""
+    game = subprocess.Popen([sys.argv[1]], env=dict(os.environ, QT_QPA_PLATFORM="xcb", LANGUAGE=language))
+    window = wait_for("the game's window", lambda: xdotool("search", "--onlyvisible", "--pid", str(game.pid), check=False).split())[0]
+    orca.hear("focus", WORDS[language][0] + " combo box", "Orca to read the window", "windowfocus", window)
+    return game
+
+
+def deal_and_read(orca, language):
+    """Chooses the first picture, deals, and Tabs from the list through the
+    buttons to the counter; returns what the deal announced."""
+    _, picture, buttons, counter_name = WORDS[language]
+    shown = notifications(orca.hear("Down", picture, "the first picture"))
+    check(any(picture in n for n in shown), "the choice is announced: %s" % shown)
     dealt = notifications(orca.hear("alt+s", "notification", "the deal"))
+    for caption in buttons:
+        orca.hear("Tab", caption + " push button", "the %s button" % caption)
+    counter = orca.hear("Tab", counter_name, "the counter")
+    check(re.search(counter_name + r"\D*\b0\b", " ".join(counter)), "the counter reads its name and 0: %s" % counter)
+    check(not any("selected" in u for u in counter), "the counter is read without its selection: %s" % counter)
+    return dealt
+
+
+def play(orca):
+    dealt = deal_and_read(orca, "en")
     hole = place_in(dealt)
     if not check(hole is not None and "hole" in dealt[0].lower(), "the deal tells where the hole is: %s" % dealt):
         return
-    for caption in ("Exit", "Solve", "Start"):
-        orca.hear("Tab", caption, "the %s button" % caption)
-    counter = orca.hear("Tab", "Number of Moves", "the counter")
-    check(re.search(r"Number of Moves\D*\b0\b", " ".join(counter)), "the counter reads its name and 0: %s" % counter)
-    check(not any("selected" in u for u in counter), "the counter is read without its selection: %s" % counter)
     heard = orca.hear("Tab", PLACE, "the first box in the tab order")
     focused = place_in(heard)
     check_box_speech(heard, focused)
@@ -194,6 +214,15 @@ def play(orca, window):
     check(any(u.startswith("Hole push button") for u in back), "the pressed box is the hole now: %s" % back)
 
 
+def refuse_to_quit_in_german(orca, game):
+    deal_and_read(orca, "de")
+    question = " | ".join(orca.hear("alt+b", "Ja push button", "the Quit? question"))
+    check(all(words in question for words in GERMAN_QUESTION), "the Quit? question is read in German: %s" % question)
+    orca.hear("Tab", "Nein push button", "the No button")
+    orca.hear("Return", "Anzahl der Züge", "the counter again")
+    check(game.poll() is None, "Nein keeps the game running")
+
+
 def main():
     if len(sys.argv) != 2:
         sys.exit("usage: screen_reader_play.py PROGRAM")
@@ -204,12 +233,12 @@ def main():
             orca = Orca(home)
             # The pointer waits in a corner: no mouse event reaches the game.
             xdotool("mousemove", "0", "0")
-            game = subprocess.Popen([sys.argv[1]], env=dict(os.environ, QT_QPA_PLATFORM="xcb"))
-            window = wait_for("the game's window", lambda: xdotool("search", "--onlyvisible", "--pid", str(game.pid), check=False).split())[0]
-            # Focus without a click; Orca reads the window as it takes the focus.
-            xdotool("windowfocus", window)
-            wait_for("Orca to read the window", lambda: any("Picture" in u for u in orca.said()))
-            play(orca, window)
+            game = start_game(orca, "en")
+            play(orca)
+            game.terminate()
+            game.wait(timeout=10)
+            game = start_game(orca, "de")
+            refuse_to_quit_in_german(orca, game)
         except TimeoutError as error:
             check(False, str(error))
         finally:
