@@ -92,7 +92,17 @@ class Orca:
         self.orca = subprocess.Popen(["orca", "-u", preferences, "--debug-file", self.log_path],
                                      env=self.environment, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.read = 0
-        wait_for("Orca to say it is on", lambda: os.path.exists(self.log_path) and "Screen reader on." in self.said(), 60)
+        try:
+            wait_for("Orca to say it is on", self.speaking, 60)
+        except (TimeoutError, RuntimeError):
+            self.orca.kill()
+            self.speechd.terminate()
+            raise
+
+    def speaking(self):
+        if self.orca.poll() is not None:
+            raise RuntimeError("Orca ended as it started, with status %d" % self.orca.returncode)
+        return os.path.exists(self.log_path) and "Screen reader on." in self.said()
 
     def said(self):
         """What Orca said since the last call, one utterance an entry."""
@@ -239,7 +249,7 @@ def main():
             game.wait(timeout=10)
             game = start_game(orca, "de")
             refuse_to_quit_in_german(orca, game)
-        except TimeoutError as error:
+        except (TimeoutError, RuntimeError) as error:
             check(False, str(error))
         finally:
             # Orca ends cleanly only while the game and the accessibility bus
