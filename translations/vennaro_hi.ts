@@ -68,11 +68,11 @@
     <name>Quitting</name>
     <message>
         <source>Are you sure you want to quit?</source>
-        <translation>क्या आप सचमुच बाहर निकलना चाहते हैं?</translation>
+        <translation>क्या आप सचमुच खेल समाप्त करना चाहते हैं?</translation>
     </message>
     <message>
         <source>Quit?</source>
-        <translation>बाहर निकलें?</translation>
+        <translation>समाप्त करें?</translation>
     </message>
 </context>
 <context>
@@ -137,15 +137,15 @@
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation>&amp;शुरू करें</translation>
+        <translation>&amp;आरंभ</translation>
     </message>
     <message>
         <source>Sol&amp;ve</source>
-        <translation>&amp;हल करें</translation>
+        <translation>&amp;हल</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;बाहर निकलें</translation>
+        <translation>&amp;समाप्त</translation>
     </message>
     <message>
         <source>Number of Moves</source>
