@@ -31,7 +31,7 @@
     </message>
     <message>
         <source>The picture is in order again.</source>
-        <translation>L’image est de nouveau en ordre.</translation>
+        <translation>L’image est de nouveau reconstituée.</translation>
     </message>
     <message>
         <source>New game. The hole is at row %1, column %2.</source>
