@@ -8,7 +8,7 @@ namespace {
 
 // Long enough to span the keys of a move made at typing speed, short enough
 // to be heard as the answer to the last of them.
-constexpr int PauseMilliseconds = 300;
+constexpr int PauseMilliseconds = 200;
 
 QString readerName(QWidget &control)
 {
