@@ -88,25 +88,18 @@ class Orca:
         # the machine: runs of this test from other checkouts take turns.
         self.turn = open(os.path.join(tempfile.gettempdir(), "vennaro-orca-%d.lock" % os.getuid()), "w")
         fcntl.flock(self.turn, fcntl.LOCK_EX)
-        self.log_path = os.path.join(home, "orca-debug.log")
-        preferences = os.path.join(home, "orca")
-        speechd = os.path.join(home, "speechd")
-        for folder in (preferences, speechd):
-            os.makedirs(folder)
-        pathlib.Path(speechd, "speechd.conf").write_text(SPEECHD_CONF)
-        pathlib.Path(home, ".asoundrc").write_text(ASOUNDRC)
-        pathlib.Path(preferences, "orca-customizations.py").write_text(LINE_BUFFERED_LOG)
-        self.environment = dict(os.environ, HOME=home, GSETTINGS_BACKEND="memory")
-        socket = os.path.join(os.environ["XDG_RUNTIME_DIR"], "speech-dispatcher", "speechd.sock")
-        os.makedirs(os.path.dirname(socket), exist_ok=True)
-        self.speechd = subprocess.Popen(["speech-dispatcher", "-s", "-t", "0", "-c", "unix_socket", "-S", socket,
-                                         "-C", speechd], env=self.environment,
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        wait_for("the speech server", lambda: os.path.exists(socket))
-        self.orca = subprocess.Popen(["orca", "-u", preferences, "--debug-file", self.log_path],
-                                     env=self.environment, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.read = 0
-        self.brailled = []
+        self.log_path, self.read, self.brailled = os.path.join(home, "orca-debug.log"), 0, []
+        home = pathlib.Path(home)
+        socket = pathlib.Path(os.environ["XDG_RUNTIME_DIR"], "speech-dispatcher", "speechd.sock")
+        for file, text in ((home / "speechd" / "speechd.conf", SPEECHD_CONF), (home / ".asoundrc", ASOUNDRC),
+                           (home / "orca" / "orca-customizations.py", LINE_BUFFERED_LOG)):
+            file.parent.mkdir(exist_ok=True)
+            file.write_text(text)
+        socket.parent.mkdir(exist_ok=True)
+        quiet = dict(env=dict(os.environ, HOME=str(home), GSETTINGS_BACKEND="memory"), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.speechd = subprocess.Popen(["speech-dispatcher", "-s", "-t", "0", "-c", "unix_socket", "-S", socket, "-C", home / "speechd"], **quiet)
+        wait_for("the speech server", socket.exists)
+        self.orca = subprocess.Popen(["orca", "-u", home / "orca", "--debug-file", self.log_path], **quiet)
         try:
             wait_for("Orca to say it is on", self.speaking, 60)
         except (TimeoutError, RuntimeError):
@@ -135,9 +128,8 @@ class Orca:
         """Presses the key (or runs the xdotool command) and returns what Orca
         says, once it said something matching expected and then fell silent."""
         self.said()
-        self.brailled = []
+        self.brailled, heard = [], []
         xdotool(*(command or ("key", key)))
-        heard = []
         try:
             wait_for(what, lambda: heard.extend(self.said()) or any(re.search(expected, u) for u in heard))
             last = None
