@@ -6,7 +6,6 @@
 #include "ui/CommandButton.h"
 #include "ui/CounterBox.h"
 #include "ui/FormAccessibility.h"
-#include "ui/HeldKeyFilter.h"
 #include "ui/Layout.h"
 #include "ui/TileBox.h"
 
@@ -71,9 +70,6 @@ frmMain::frmMain(QWidget *parent)
                     PictureClip(QStringLiteral(":/pictures/picture1.bmp"), tr("Stained Glass")),
                     PictureClip(QStringLiteral(":/pictures/picture2.bmp"), tr("Fractal Reef"))}
 {
-    FormAccessibility::installFactory();
-    // The window's message boxes are windows of their own, and take keys too.
-    QApplication::instance()->installEventFilter(new HeldKeyFilter(this));
     setFixedSize(Layout::windowSize());
     setAutoFillBackground(true);
     setColors(this, QPalette::Window, 0x00000000);
