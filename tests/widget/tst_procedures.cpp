@@ -36,12 +36,12 @@ private Q_SLOTS:
     void deals();
     void everyDealIsSolvableAndComplete();
     void startDuringPlayDealsAnew();
-    void sidewaysMoveThenDownMove();
+    void moves_data();
+    void moves();
     void neighboursOfTheHole_data();
     void neighboursOfTheHole();
     void counterContinuesFromItsText_data();
     void counterContinuesFromItsText();
-    void solvedByMovesPlaysOn();
     void clicksBeforeAPictureDoNothing();
 };
 
@@ -196,25 +196,46 @@ void ProceduresTest::startDuringPlayDealsAnew()
     QVERIFY(fixture.events.state().GameStarted);
 }
 
-void ProceduresTest::sidewaysMoveThenDownMove()
+void ProceduresTest::moves_data()
 {
+    QTest::addColumn<Board>("board");
+    QTest::addColumn<QString>("counted");
+    QTest::addColumn<QList<int>>("clicks");
+    QTest::addColumn<Board>("expected");
+    QTest::addColumn<QString>("counter");
+    QTest::newRow("sideways, then down") << Board{0, 1, 2, 3, 4, 15, 11, 7, 8, 9, 10, 6, 12, 13, 14, 5} << "4"
+                                         << QList<int>{6, 10} << Board{0, 1, 2, 3, 4, 11, 10, 7, 8, 9, 15, 6, 12, 13, 14, 5}
+                                         << "6";
+    QTest::newRow("solved by a move, play goes on") << Boards::holeAt(14) << "0" << QList<int>{15, 11} << Boards::holeAt(11)
+                                                    << "2";
+}
+
+// Each click beside the hole moves its tile in; the window-level variables
+// keep the last move's blank box and the cell it moved.
+void ProceduresTest::moves()
+{
+    QFETCH(Board, board);
+    QFETCH(QString, counted);
+    QFETCH(QList<int>, clicks);
+    QFETCH(Board, expected);
+    QFETCH(QString, counter);
     FormFixture fixture;
     fixture.startGame();
-    const Board board{0, 1, 2, 3, 4, 15, 11, 7, 8, 9, 10, 6, 12, 13, 14, 5};
     fixture.arrange(board);
-    fixture.form.Text1().setText(QStringLiteral("4"));
-
-    fixture.clickTile(6);
-    QCOMPARE(fixture.events.state().ClickedCell, Integer(11));
-    QCOMPARE(fixture.events.state().BlankBox, Integer(5));
-    QCOMPARE(fixture.cellShownBy(6), 15);
-    QCOMPARE(fixture.cellShownBy(5), 11);
-    QCOMPARE(fixture.counter(), QStringLiteral("5"));
-
-    fixture.clickTile(10);
-    QCOMPARE(fixture.cellShownBy(10), 15);
-    QCOMPARE(fixture.cellShownBy(6), 10);
-    QCOMPARE(fixture.counter(), QStringLiteral("6"));
+    fixture.form.Text1().setText(counted);
+    int hole = 0;
+    int cell = 0;
+    for (int box : clicks) {
+        hole = fixture.hole();
+        cell = fixture.cellShownBy(box);
+        fixture.clickTile(box);
+    }
+    QCOMPARE(fixture.board(), expected);
+    QCOMPARE(fixture.counter(), counter);
+    QCOMPARE(fixture.events.state().BlankBox, Integer(hole));
+    QCOMPARE(fixture.events.state().ClickedCell, Integer(cell));
+    QVERIFY(fixture.messageBox.shown.isEmpty());
+    QVERIFY(fixture.events.state().GameStarted);
 }
 
 void ProceduresTest::neighboursOfTheHole_data()
@@ -296,20 +317,6 @@ void ProceduresTest::counterContinuesFromItsText()
     fixture.clickTile(hole);
     QCOMPARE(fixture.hole(), hole);
     QCOMPARE(fixture.counter(), QString::number(after.toLongLong() + 1));
-}
-
-void ProceduresTest::solvedByMovesPlaysOn()
-{
-    FormFixture fixture;
-    fixture.startGame();
-    fixture.arrange(Boards::holeAt(14));
-    fixture.clickTile(15);
-    QCOMPARE(fixture.board(), Boards::inOrder());
-    QVERIFY(fixture.messageBox.shown.isEmpty());
-    QVERIFY(fixture.events.state().GameStarted);
-    fixture.clickTile(11);
-    QCOMPARE(fixture.hole(), 11);
-    QCOMPARE(fixture.counter(), QStringLiteral("2"));
 }
 
 // Before a picture is chosen the boxes are disabled; the procedure itself
