@@ -81,7 +81,8 @@ frmMain::frmMain(QWidget *parent)
 
     createFrame();
 
-    Combo1_ = new ComboBox(client_);
+    auto *combo = new ComboBox(client_);
+    Combo1_ = combo;
     place(Combo1_, Layout::Combo1);
     Combo1_->setFont(boldFont(12));
     for (const PictureClip &set : PictureClip1_)
@@ -100,6 +101,10 @@ frmMain::frmMain(QWidget *parent)
     place(Label1_, Layout::Label1);
     setColors(Label1_, QPalette::WindowText, ColorValue::Navy);
 
+    // An access key runs its command with the focus still in the list.
+    for (CommandButton *command : {cmdStart_, cmdSolve_, cmdExit_})
+        connect(command, &QPushButton::clicked, combo, &ComboBox::showChoice);
+    connect(this, &frmMain::closeRequested, combo, &ComboBox::showChoice);
     setTabOrder();
     FormAccessibility::describe(*this);
     // Text2 is hidden and the tile boxes wait for the first deal.

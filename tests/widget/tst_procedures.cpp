@@ -56,6 +56,7 @@ void ProceduresTest::startsWaitingForAPicture()
     QCOMPARE(fixture.form.Combo1().currentText(), QStringLiteral("Choose a picture"));
     QCOMPARE(fixture.form.Combo1().count(), 3);
     QVERIFY(!fixture.form.Text2().isVisible());
+    QVERIFY(fixture.form.Text1().isReadOnly());
     for (Integer box = 0; box < Grid::CellCount; ++box) {
         QCOMPARE(fixture.form.Picture1(box).Picture()->Handle(), 0);
         QVERIFY(!fixture.form.Picture1(box).isEnabled());

@@ -71,7 +71,8 @@ private Q_SLOTS:
     void tabOrderAndFirstFocus();
     void inEveryLanguage_data();
     void inEveryLanguage();
-    void comboNeverGrowsAndTypingChoosesNothing();
+    void typingChoosesNothing_data();
+    void typingChoosesNothing();
 };
 
 void WindowTest::windowIsFixedAndFrameless()
@@ -257,38 +258,50 @@ void WindowTest::inEveryLanguage()
     QTRY_VERIFY(!fixture.events.state().GameStarted);
 }
 
-// Typed text chooses nothing, with Return or by leaving the list, which
-// shows again what it showed before.
-void WindowTest::comboNeverGrowsAndTypingChoosesNothing()
+void WindowTest::typingChoosesNothing_data()
 {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QKeySequence>("key");
+    QTest::addColumn<QString>("shown");
+    const QString none = QStringLiteral("Choose a picture");
+    const QString chosen = QStringLiteral("Stained Glass");
+    QTest::newRow("a new title, Return") << "" << "Sunset" << QKeySequence(Qt::Key_Return) << "Sunset";
+    QTest::newRow("a title's start, Return") << "" << "F" << QKeySequence(Qt::Key_Return) << "Fractal Reef";
+    QTest::newRow("leaving backwards") << "" << "F" << QKeySequence(Qt::Key_Backtab) << none;
+    QTest::newRow("Exit before a choice") << "" << "F" << QKeySequence(Qt::ALT | Qt::Key_X) << none;
+    QTest::newRow("leaving after a choice") << "choose" << "F" << QKeySequence(Qt::Key_Tab) << chosen;
+    QTest::newRow("Start") << "choose" << "F" << QKeySequence(Qt::ALT | Qt::Key_S) << chosen;
+    QTest::newRow("Solve") << "deal" << "F" << QKeySequence(Qt::ALT | Qt::Key_V) << chosen;
+    QTest::newRow("Exit") << "deal" << "F" << QKeySequence(Qt::ALT | Qt::Key_X) << chosen;
+}
+
+// Typed text chooses nothing, with Return, by leaving the list or by a
+// command's access key; the last two show again what the list showed before.
+void WindowTest::typingChoosesNothing()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, typed);
+    QFETCH(QKeySequence, key);
+    QFETCH(QString, shown);
     FormFixture fixture;
     QApplication::setActiveWindow(&fixture.form);
     QVERIFY(QTest::qWaitForWindowActive(&fixture.form));
     QComboBox &combo = fixture.form.Combo1();
-    const auto type = [&](const QString &text, Qt::Key key) {
-        combo.setFocus();
-        combo.lineEdit()->selectAll();
-        QTest::keyClicks(&combo, text);
-        QTest::keyClick(&combo, key);
-    };
-    type(QStringLiteral("Sunset"), Qt::Key_Return);
-    type(QStringLiteral("F"), Qt::Key_Return);
-    type(QStringLiteral("F"), Qt::Key_Backtab);
-    QCOMPARE(combo.count(), 3);
-    QCOMPARE(combo.currentText(), QStringLiteral("Choose a picture"));
-    QCOMPARE(fixture.form.Text2().text(), QStringLiteral("Text2"));
-    QVERIFY(!fixture.form.cmdStart().isEnabled());
-
-    // The arrow keys choose entries, each choice a click of the list.
     combo.setFocus();
-    QTest::keyClick(&combo, Qt::Key_Down);
-    QCOMPARE(fixture.form.Text2().text(), QStringLiteral("0"));
-    QTest::keyClick(&combo, Qt::Key_Down);
-    QCOMPARE(fixture.form.Text2().text(), QStringLiteral("1"));
-    type(QStringLiteral("F"), Qt::Key_Tab);
-    QCOMPARE(combo.currentText(), QStringLiteral("Stained Glass"));
-    QCOMPARE(fixture.form.Text2().text(), QStringLiteral("1"));
-    QVERIFY(fixture.form.Text1().isReadOnly());
+    // The arrow keys choose entries, each choice a click of the list.
+    for (int entry = 0; entry <= 1 && !before.isEmpty(); ++entry)
+        QTest::keyClick(&combo, Qt::Key_Down);
+    if (before == QLatin1String("deal"))
+        fixture.start();
+    combo.setFocus();
+    combo.lineEdit()->selectAll();
+    QTest::keyClicks(&combo, typed);
+    QTest::keyClick(&combo, key[0].key(), key[0].keyboardModifiers());
+    QTRY_COMPARE(combo.currentText(), shown);
+    QCOMPARE(combo.count(), 3);
+    QCOMPARE(fixture.form.Text2().text(), before.isEmpty() ? QStringLiteral("Text2") : QStringLiteral("1"));
+    QCOMPARE(fixture.form.cmdStart().isEnabled(), !before.isEmpty());
 }
 
 QTEST_MAIN(WindowTest)
