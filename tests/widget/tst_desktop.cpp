@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+#include <memory>
 
 class DesktopTest : public QObject {
     Q_OBJECT
@@ -21,8 +22,8 @@ private Q_SLOTS:
     void closeRequestUnderAnOpenBoxAsksNothing();
     void wheelChoosesOnlyWithFocus_data();
     void wheelChoosesOnlyWithFocus();
-    void doubleClickIsOneClick_data();
-    void doubleClickIsOneClick();
+    void clicksAndTaps_data();
+    void clicksAndTaps();
     void counterShowsEveryDigit_data();
     void counterShowsEveryDigit();
     void programEndsAtOnce_data();
@@ -126,39 +127,60 @@ void DesktopTest::wheelChoosesOnlyWithFocus()
     QCOMPARE(fixture.form.cmdStart().isEnabled(), focused);
 }
 
-void DesktopTest::doubleClickIsOneClick_data()
+void DesktopTest::clicksAndTaps_data()
 {
-    QTest::addColumn<int>("first");
-    QTest::addColumn<int>("second");
+    QTest::addColumn<bool>("touch");
+    QTest::addColumn<QList<int>>("boxes");
     QTest::addColumn<QString>("counter");
     QTest::addColumn<int>("hole");
     QTest::addColumn<int>("refusals");
-    QTest::newRow("beside the hole") << 14 << 14 << QStringLiteral("1") << 14 << 0;
-    QTest::newRow("away from the hole") << 0 << 0 << QStringLiteral("0") << 15 << 1;
-    QTest::newRow("beside it, then across the border back") << 14 << 15 << QStringLiteral("2") << 15 << 0;
+    const int background = -1;
+    QTest::newRow("double-click beside the hole") << false << QList<int>{14, 14} << "1" << 14 << 0;
+    QTest::newRow("double-click away from the hole") << false << QList<int>{0, 0} << "0" << 15 << 1;
+    QTest::newRow("beside it, then across the border back") << false << QList<int>{14, 15} << "2" << 15 << 0;
+    QTest::newRow("tap beside the hole") << true << QList<int>{14} << "1" << 14 << 0;
+    QTest::newRow("tap away from the hole") << true << QList<int>{0} << "0" << 15 << 1;
+    QTest::newRow("taps beside it, then across the border back") << true << QList<int>{14, 15} << "2" << 15 << 0;
+    QTest::newRow("taps beside it, then on up") << true << QList<int>{14, 10} << "2" << 10 << 0;
+    QTest::newRow("tap on the background") << true << QList<int>{background} << "0" << 15 << 0;
 }
 
-// Two presses 80 ms apart, on one spot of one box or 3 pixels apart across
-// the border to the box on its right: Qt makes a double-click of both.
-void DesktopTest::doubleClickIsOneClick()
+// A click or a tap on the middle of each box given, or on the background. Two
+// on different boxes go 3 pixels apart across their border, 80 ms apart, for
+// Qt to make a double-click of them: a double-click on one box is one click.
+void DesktopTest::clicksAndTaps()
 {
-    QFETCH(int, first);
-    QFETCH(int, second);
+    QFETCH(bool, touch);
+    QFETCH(QList<int>, boxes);
     QFETCH(QString, counter);
     QFETCH(int, hole);
     QFETCH(int, refusals);
     FormFixture fixture;
     fixture.startGame();
     fixture.arrange(Boards::inOrder());
+    const std::unique_ptr<QPointingDevice> touchScreen(QTest::createTouchDevice());
 
-    const TileBox &one = fixture.form.Picture1(Integer(first));
-    const TileBox &other = fixture.form.Picture1(Integer(second));
-    const QPoint border =
-        (one.mapTo(&fixture.form, one.rect().center()) + other.mapTo(&fixture.form, other.rect().center())) / 2;
-    const QPoint step = first == second ? QPoint() : QPoint(1, 0);
-    QTest::mouseClick(fixture.form.windowHandle(), Qt::LeftButton, {}, border - 2 * step);
-    QTest::lastMouseTimestamp -= QTest::mouseDoubleClickInterval - 80;
-    QTest::mouseClick(fixture.form.windowHandle(), Qt::LeftButton, {}, border + step);
+    QList<QPoint> points;
+    for (int box : boxes) {
+        const TileBox &tile = fixture.form.Picture1(Integer(qMax(box, 0)));
+        points << (box < 0 ? QPoint(8, 8) : tile.mapTo(&fixture.form, tile.rect().center()));
+    }
+    if (points.size() == 2 && boxes[0] != boxes[1]) {
+        const QPoint border = (points[0] + points[1]) / 2;
+        const QPoint towards = points[1] - points[0];
+        const QPoint step((towards.x() > 0) - (towards.x() < 0), (towards.y() > 0) - (towards.y() < 0));
+        points = {border - 2 * step, border + step};
+    }
+    for (qsizetype i = 0; i < points.size(); ++i) {
+        if (touch) {
+            QTest::touchEvent(fixture.form.windowHandle(), touchScreen.get()).press(0, points[i]);
+            QTest::touchEvent(fixture.form.windowHandle(), touchScreen.get()).release(0, points[i]);
+            continue;
+        }
+        if (i > 0)
+            QTest::lastMouseTimestamp -= QTest::mouseDoubleClickInterval - 80;
+        QTest::mouseClick(fixture.form.windowHandle(), Qt::LeftButton, {}, points[i]);
+    }
     QCOMPARE(fixture.counter(), counter);
     QCOMPARE(fixture.hole(), hole);
     QCOMPARE(fixture.messageBox.shown.size(), refusals);
