@@ -28,14 +28,11 @@ class ProceduresTest : public QObject {
 
 private Q_SLOTS:
     void startsWaitingForAPicture();
-    void choosingShowsThePictureWhole_data();
-    void choosingShowsThePictureWhole();
     void gameEnds_data();
     void gameEnds();
     void deals_data();
     void deals();
     void everyDealIsSolvableAndComplete();
-    void startDuringPlayDealsAnew();
     void moves_data();
     void moves();
     void neighboursOfTheHole_data();
@@ -64,45 +61,28 @@ void ProceduresTest::startsWaitingForAPicture()
     QVERIFY(!fixture.events.state().GameStarted);
 }
 
-void ProceduresTest::choosingShowsThePictureWhole_data()
-{
-    QTest::addColumn<int>("entry");
-    QTest::newRow("Mountain Lake") << 0;
-    QTest::newRow("Stained Glass") << 1;
-    QTest::newRow("Fractal Reef") << 2;
-}
-
-void ProceduresTest::choosingShowsThePictureWhole()
-{
-    QFETCH(int, entry);
-    FormFixture fixture;
-    fixture.choose(entry);
-    QCOMPARE(fixture.events.state().PictureChoice, Integer(entry));
-    QCOMPARE(fixture.form.Text2().text(), QString::number(entry));
-    QCOMPARE(fixture.board(), Boards::inOrder());
-    QVERIFY(fixture.form.cmdStart().isEnabled());
-    QVERIFY(!fixture.form.cmdSolve().isEnabled());
-    QCOMPARE(fixture.counter(), QStringLiteral("0"));
-    QVERIFY(!fixture.form.Text2().isVisible());
-}
-
 void ProceduresTest::gameEnds_data()
 {
     QTest::addColumn<int>("dealt");
     QTest::addColumn<int>("chosen");
+    const int none = -1;
+    QTest::newRow("choosing Mountain Lake first") << none << 0;
+    QTest::newRow("choosing Stained Glass first") << none << 1;
+    QTest::newRow("choosing Fractal Reef first") << none << 2;
     QTest::newRow("choosing another picture") << 0 << 2;
     QTest::newRow("choosing the same picture") << 1 << 1;
-    QTest::newRow("Solve") << 1 << -1;
+    QTest::newRow("Solve") << 1 << none;
 }
 
 // The picture shows whole, the counter reads 0 and clicks on the boxes do
-// nothing; the boxes keep their own settings as the deal made them.
+// nothing; the boxes keep their own settings as the deal, if any, made them.
 void ProceduresTest::gameEnds()
 {
     QFETCH(int, dealt);
     QFETCH(int, chosen);
     FormFixture fixture;
-    fixture.startGame(dealt);
+    if (dealt >= 0)
+        fixture.startGame(dealt);
     fixture.form.Text1().setText(QStringLiteral("12"));
     fixture.form.Picture1(4).setBackColor(0x000000FF);
     if (chosen < 0)
@@ -118,7 +98,8 @@ void ProceduresTest::gameEnds()
     QVERIFY(!fixture.events.state().GameStarted);
     QVERIFY(!fixture.form.cmdSolve().isEnabled());
     QVERIFY(fixture.form.cmdStart().isEnabled());
-    QVERIFY(fixture.form.Picture1(4).isEnabled());
+    QCOMPARE(fixture.form.Picture1(4).isEnabled(), dealt >= 0);
+    QVERIFY(!fixture.form.Text2().isVisible());
     QCOMPARE(fixture.form.Picture1(4).BackColor(), 0x000000FFu);
 
     for (int box = 0; box < Grid::CellCount; ++box)
@@ -130,28 +111,38 @@ void ProceduresTest::gameEnds()
 
 void ProceduresTest::deals_data()
 {
+    QTest::addColumn<int>("before");
     QTest::addColumn<QList<float>>("values");
     QTest::addColumn<Board>("dealt");
     QTest::addColumn<int>("draws");
     QTest::newRow("a cell drawn twice is drawn again")
-        << QList<float>{0.5f, 0.53f, 0.0f} + drawings({1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13, 14, 15})
+        << 0 << QList<float>{0.5f, 0.53f, 0.0f} + drawings({1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13, 14, 15})
         << Board{8, 0, 1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13, 14, 15} << 17;
     // Hole in box 0, the other fifteen in order: an odd permutation with the
     // hole an even distance from home, which no sequence of moves can solve.
     QTest::newRow("unsolvable: the first two tiles trade")
-        << drawings({15, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14})
+        << 0 << drawings({15, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14})
         << Board{15, 1, 0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14} << 16;
     QTest::newRow("one transposition from solved, hole at home: they trade back")
-        << drawings({1, 0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}) << Boards::inOrder() << 16;
+        << 0 << drawings({1, 0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}) << Boards::inOrder() << 16;
+    QTest::newRow("during play, anew") << 1 << drawings({1, 0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15})
+                                       << Boards::inOrder() << 16;
 }
 
+// Start deals the scripted draws, also during play, and the counter, moved
+// on, reads 0 again.
 void ProceduresTest::deals()
 {
+    QFETCH(int, before);
     QFETCH(QList<float>, values);
     QFETCH(Board, dealt);
     QFETCH(int, draws);
     FormFixture fixture;
     fixture.choose(0);
+    for (int deal = 0; deal < before; ++deal)
+        fixture.start();
+    fixture.form.Text1().setText(QStringLiteral("7"));
+    const int drawsBefore = fixture.random.draws;
     fixture.random.values = values;
     fixture.start();
     QCOMPARE(fixture.board(), dealt);
@@ -161,8 +152,9 @@ void ProceduresTest::deals()
         QVERIFY(fixture.form.Picture1(box).isEnabled());
         QCOMPARE(fixture.form.Picture1(box).BackColor(), ColorValue::LightCyan);
     }
-    QCOMPARE(fixture.random.draws, draws);
-    QCOMPARE(fixture.random.reseeds, 1);
+    QCOMPARE(fixture.random.draws - drawsBefore, draws);
+    QCOMPARE(fixture.random.reseeds, before + 1);
+    QVERIFY(fixture.messageBox.shown.isEmpty());
     QVERIFY(state.GameStarted);
     QVERIFY(fixture.form.cmdSolve().isEnabled());
     QVERIFY(fixture.form.cmdStart().isEnabled());
@@ -181,20 +173,6 @@ void ProceduresTest::everyDealIsSolvableAndComplete()
             QCOMPARE(int(fixture.events.state().CellOrder(box)), board[std::size_t(box)]);
         QVERIFY(DealParity::isSolvable(fixture.events.state().CellOrder));
     }
-}
-
-void ProceduresTest::startDuringPlayDealsAnew()
-{
-    FormFixture fixture;
-    fixture.startGame();
-    fixture.form.Text1().setText(QStringLiteral("7"));
-    const int drawsBefore = fixture.random.draws;
-    fixture.start();
-    QVERIFY(fixture.random.draws >= drawsBefore + Grid::CellCount);
-    QCOMPARE(fixture.random.reseeds, 2);
-    QCOMPARE(fixture.counter(), QStringLiteral("0"));
-    QVERIFY(fixture.messageBox.shown.isEmpty());
-    QVERIFY(fixture.events.state().GameStarted);
 }
 
 void ProceduresTest::moves_data()
