@@ -19,7 +19,8 @@ class DesktopTest : public QObject {
 private Q_SLOTS:
     void quitQuestion_data();
     void quitQuestion();
-    void closeRequestUnderAnOpenBoxAsksNothing();
+    void openBoxAnswers_data();
+    void openBoxAnswers();
     void wheelChoosesOnlyWithFocus_data();
     void wheelChoosesOnlyWithFocus();
     void clicksAndTaps_data();
@@ -74,22 +75,44 @@ void DesktopTest::quitQuestion()
     QCOMPARE(fixture.counter(), QStringLiteral("2"));
 }
 
-// With the real boxes open, a close request for the window asks nothing; one
-// for the box answers as Escape does.
-void DesktopTest::closeRequestUnderAnOpenBoxAsksNothing()
+void DesktopTest::openBoxAnswers_data()
 {
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QKeySequence>("repeated");
+    QTest::addColumn<int>("answer");
+    const int question = MessageBox::YesNo + MessageBox::Question;
+    QTest::newRow("OK") << int(MessageBox::OkOnly) << QKeySequence() << int(MessageBox::Ok);
+    QTest::newRow("question") << question << QKeySequence() << int(MessageBox::No);
+    QTest::newRow("question, Return repeated") << question << QKeySequence(Qt::Key_Return) << int(MessageBox::No);
+    QTest::newRow("question, Yes's access key repeated") << question << QKeySequence(Qt::ALT | Qt::Key_Y)
+                                                         << int(MessageBox::No);
+}
+
+// With the real boxes open, a close request for the window asks nothing and
+// a key the keyboard repeats answers nothing; one for the box answers as
+// Escape does.
+void DesktopTest::openBoxAnswers()
+{
+    QFETCH(int, style);
+    QFETCH(QKeySequence, repeated);
+    QFETCH(int, answer);
     FormFixture fixture;
     QtMessageBox boxes(&fixture.form);
-    const std::pair<int, int> styleAndAnswer[] = {{MessageBox::OkOnly, MessageBox::Ok},
-                                                   {MessageBox::YesNo + MessageBox::Question, MessageBox::No}};
-    for (const auto &[style, answer] : styleAndAnswer) {
-        QTimer::singleShot(0, &fixture.form, [&fixture] {
-            fixture.form.windowHandle()->close();
-            QApplication::activeModalWidget()->close();
-        });
-        QCOMPARE(boxes.show(QStringLiteral("Cannot move !!!"), style), answer);
-        QVERIFY(fixture.messageBox.shown.isEmpty());
-    }
+    QTimer::singleShot(0, &fixture.form, [&fixture, repeated] {
+        fixture.form.windowHandle()->close();
+        QWidget *box = QApplication::activeModalWidget();
+        if (!repeated.isEmpty()) {
+            // Headless, the box does not take the focus by itself.
+            QApplication::setActiveWindow(box);
+            qt_handleKeyEvent(box->windowHandle(), QEvent::KeyPress, repeated[0].key(), repeated[0].keyboardModifiers(),
+                              QString(), true);
+            // An access key clicks its button a moment later.
+            QTest::qWait(300);
+        }
+        box->close();
+    });
+    QCOMPARE(boxes.show(QStringLiteral("Cannot move !!!"), style), answer);
+    QVERIFY(fixture.messageBox.shown.isEmpty());
     fixture.form.windowHandle()->close();
     QCOMPARE(fixture.messageBox.shown.size(), 1);
 }
