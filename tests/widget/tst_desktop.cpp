@@ -162,13 +162,13 @@ void DesktopTest::clicksAndTaps_data()
     QTest::newRow("tap beside the hole") << true << QList<int>{14} << "1" << 14 << 0;
     QTest::newRow("tap away from the hole") << true << QList<int>{0} << "0" << 15 << 1;
     QTest::newRow("taps beside it, then across the border back") << true << QList<int>{14, 15} << "2" << 15 << 0;
-    QTest::newRow("taps beside it, then on up") << true << QList<int>{14, 10} << "2" << 10 << 0;
     QTest::newRow("tap on the background") << true << QList<int>{background} << "0" << 15 << 0;
 }
 
 // A click or a tap on the middle of each box given, or on the background. Two
-// on different boxes go 3 pixels apart across their border, 80 ms apart, for
-// Qt to make a double-click of them: a double-click on one box is one click.
+// on boxes side by side go 3 pixels apart across their border, clicks 80 ms
+// apart, for Qt to make a double-click of them; a double-click on one box is
+// one click.
 void DesktopTest::clicksAndTaps()
 {
     QFETCH(bool, touch);
@@ -188,9 +188,7 @@ void DesktopTest::clicksAndTaps()
     }
     if (points.size() == 2 && boxes[0] != boxes[1]) {
         const QPoint border = (points[0] + points[1]) / 2;
-        const QPoint towards = points[1] - points[0];
-        const QPoint step((towards.x() > 0) - (towards.x() < 0), (towards.y() > 0) - (towards.y() < 0));
-        points = {border - 2 * step, border + step};
+        points = {border - QPoint(2, 0), border + QPoint(1, 0)};
     }
     for (qsizetype i = 0; i < points.size(); ++i) {
         if (touch) {
