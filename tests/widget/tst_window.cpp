@@ -64,9 +64,7 @@ class WindowTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void windowIsFixedAndFrameless();
-    void controlsSitWhereTheLayoutPutsThem();
-    void tileGridInPixelsAndTwips();
+    void windowSitsWhereTheLayoutPutsIt();
     void colorsOfAGrab();
     void tabOrderAndFirstFocus();
     void inEveryLanguage_data();
@@ -75,23 +73,20 @@ private Q_SLOTS:
     void typingChoosesNothing();
 };
 
-void WindowTest::windowIsFixedAndFrameless()
-{
-    FormFixture fixture;
-    QCOMPARE(fixture.form.size(), QSize(567, 401));
-    QCOMPARE(fixture.form.minimumSize(), fixture.form.maximumSize());
-    QVERIFY(fixture.form.windowFlags() & Qt::FramelessWindowHint);
-    QVERIFY(fixture.form.windowTitle().isEmpty());
-    QCOMPARE(fixture.form.clientArea().geometry(), QRect(1, 1, 565, 399));
-    const QRect screen = fixture.form.screen()->geometry();
-    QVERIFY(qAbs(fixture.form.frameGeometry().center().x() - screen.center().x()) <= 1);
-    QVERIFY(qAbs(fixture.form.frameGeometry().center().y() - screen.center().y()) <= 1);
-}
-
-void WindowTest::controlsSitWhereTheLayoutPutsThem()
+// The window, fixed, frameless and centred, its controls and its boxes, which
+// tile the grid and read back their places in twips.
+void WindowTest::windowSitsWhereTheLayoutPutsIt()
 {
     FormFixture fixture;
     const frmMain &form = fixture.form;
+    QCOMPARE(form.size(), QSize(567, 401));
+    QCOMPARE(form.minimumSize(), form.maximumSize());
+    QVERIFY(form.windowFlags() & Qt::FramelessWindowHint);
+    QVERIFY(form.windowTitle().isEmpty());
+    QCOMPARE(form.clientArea().geometry(), QRect(1, 1, 565, 399));
+    const QRect screen = form.screen()->geometry();
+    QVERIFY(qAbs(form.frameGeometry().center().x() - screen.center().x()) <= 1);
+    QVERIFY(qAbs(form.frameGeometry().center().y() - screen.center().y()) <= 1);
     const QList<std::tuple<const char *, const QWidget *, QRect>> places{
         {"Label1", &form.Label1(), {336, 16, 217, 49}}, {"Combo1", &form.Combo1(), {344, 96, 209, 27}},
         {"Frame2", &form.Frame2(), {344, 152, 209, 233}}, {"cmdStart", &form.cmdStart(), {352, 168, 81, 41}},
@@ -100,25 +95,21 @@ void WindowTest::controlsSitWhereTheLayoutPutsThem()
         {"Text2", &form.Text2(), {144, 384, 153, 33}}};
     for (const auto &[name, control, pixels] : places)
         QVERIFY2(onClient(*control, form.clientArea()) == pixels, name);
-}
 
-void WindowTest::tileGridInPixelsAndTwips()
-{
-    FormFixture fixture;
     QRegion covered;
     TileBox placed(0, nullptr);
     for (Integer box = 0; box < Grid::CellCount; ++box) {
-        const TileBox &tile = fixture.form.Picture1(box);
+        const TileBox &tile = form.Picture1(box);
         placed.place(Layout::tile(box));
-        QCOMPARE(onClient(tile, fixture.form.clientArea()), placed.geometry());
+        QCOMPARE(onClient(tile, form.clientArea()), placed.geometry());
         QCOMPARE(QPointF(tile.Left(), tile.Top()), QPointF(placed.Left(), placed.Top()));
         QCOMPARE(tile.Index(), box);
         QVERIFY(!covered.intersects(placed.geometry()));
         covered += placed.geometry();
     }
     QCOMPARE(covered, QRegion(16, 16, 312, 368));
-    QCOMPARE(QPointF(fixture.form.Picture1(5).Left(), fixture.form.Picture1(5).Top()), QPointF(1410, 1620));
-    QCOMPARE(QPointF(fixture.form.Picture1(15).Left(), fixture.form.Picture1(15).Top()), QPointF(3750, 4380));
+    QCOMPARE(QPointF(form.Picture1(5).Left(), form.Picture1(5).Top()), QPointF(1410, 1620));
+    QCOMPARE(QPointF(form.Picture1(15).Left(), form.Picture1(15).Top()), QPointF(3750, 4380));
 }
 
 void WindowTest::colorsOfAGrab()
