@@ -47,10 +47,10 @@ void holdMessage(QtMsgType type, const QMessageLogContext &context, const QStrin
 
 } // namespace
 
-// Connects to the display: a Wayland compositor when one is reachable and Qt's
-// plugin for it is installed, the X server otherwise.
 int main(int argc, char *argv[])
 {
+    // The display: a Wayland compositor when one is reachable and Qt's plugin
+    // for it is installed, the X server otherwise.
     qInstallMessageHandler(holdMessage);
     const QApplication application(argc, argv);
     qInstallMessageHandler(nullptr);
