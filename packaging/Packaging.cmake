@@ -4,7 +4,6 @@
 
 include(GNUInstallDirs)
 
-set(VENNARO_APPSTREAM_ID org.vennaro.vennaro)
 set(VENNARO_SCREENSHOT_URL "" CACHE STRING
     "Public web address of docs/screenshot.png; AppStream takes no local files, so without one the metadata has no screenshot")
 
@@ -21,14 +20,14 @@ endif()
 install(TARGETS vennaro RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 if(UNIX AND NOT APPLE)
-  install(FILES ${CMAKE_CURRENT_LIST_DIR}/vennaro.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${CMAKE_CURRENT_LIST_DIR}/${VENNARO_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 
   foreach(size 16 22 24 32 48 64 128 256)
     install(FILES ${PROJECT_SOURCE_DIR}/assets/icon/hicolor/${size}x${size}/apps/vennaro.png
-            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME ${VENNARO_APP_ID}.png)
   endforeach()
   install(FILES ${PROJECT_SOURCE_DIR}/assets/icon/vennaro.svg
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${VENNARO_APP_ID}.svg)
 
   if(VENNARO_SCREENSHOT_URL)
     set(VENNARO_APPSTREAM_SCREENSHOTS [[
@@ -42,9 +41,9 @@ if(UNIX AND NOT APPLE)
   else()
     set(VENNARO_APPSTREAM_SCREENSHOTS "")
   endif()
-  configure_file(${CMAKE_CURRENT_LIST_DIR}/vennaro.metainfo.xml.in
-                 ${CMAKE_CURRENT_BINARY_DIR}/${VENNARO_APPSTREAM_ID}.metainfo.xml @ONLY)
-  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${VENNARO_APPSTREAM_ID}.metainfo.xml
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/${VENNARO_APP_ID}.metainfo.xml.in
+                 ${CMAKE_CURRENT_BINARY_DIR}/${VENNARO_APP_ID}.metainfo.xml @ONLY)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${VENNARO_APP_ID}.metainfo.xml
           DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
   install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME copyright)
