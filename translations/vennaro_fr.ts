@@ -31,15 +31,15 @@
     </message>
     <message>
         <source>The picture is in order again.</source>
-        <translation>L’image est de nouveau en ordre.</translation>
+        <translation>L’image est de nouveau reconstituée.</translation>
     </message>
     <message>
         <source>New game. The hole is at row %1, column %2.</source>
-        <translation>Nouvelle partie. La case vide est en ligne %1, colonne %2.</translation>
+        <translation>Nouvelle partie. La case vide est à la ligne %1, colonne %2.</translation>
     </message>
     <message>
         <source>Piece %1 moved to row %2, column %3. Moves: %4.</source>
-        <translation>Pièce %1 déplacée en ligne %2, colonne %3. Coups&#xa0;: %4.</translation>
+        <translation>Pièce %1 déplacée à la ligne %2, colonne %3. Coups&#xa0;: %4.</translation>
     </message>
 </context>
 <context>

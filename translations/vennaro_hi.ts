@@ -27,7 +27,7 @@
     <name>GameAnnouncer</name>
     <message>
         <source>Showing %1.</source>
-        <translation>%1 दिखाया जा रहा है।</translation>
+        <translation>चित्र: %1।</translation>
     </message>
     <message>
         <source>The picture is in order again.</source>

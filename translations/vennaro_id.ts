@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>Number of Moves</source>
-        <translation>Jumlah Langkah</translation>
+        <translation>Jumlah langkah</translation>
     </message>
 </context>
 </TS>
