@@ -1,17 +1,12 @@
 #!/usr/bin/python3
-"""Plays the real game by keyboard alone under Orca, the screen reader Debian
-ships, and listens to what Orca says and shows on a braille display: the
-SPEECH OUTPUT and BRAILLE LINE lines of its debug log (braille is on with no
-display). The route: choose a picture, deal, Tab through the buttons and the
-counter into the board, arrows to a box beside the hole, a move, a refused
-move, then fifty moves typed fast. Then the game as a desktop set to each
-other language starts it: its window's words and its Quit? question, answered
-No. Prints the routes as Orca spoke and brailled them.
-
-Run under a window manager, which gives the window its focus back when a
-message box closes, in a D-Bus session with a private XDG_RUNTIME_DIR:
-    scripts/run-on-virtual-desktop.sh 170 --window-manager /usr/bin/python3 screen_reader_play.py PROGRAM
-"""
+"""Plays the real game by keyboard alone under Orca, Debian's screen reader,
+and checks what Orca says and brailles: its debug log's SPEECH OUTPUT and
+BRAILLE LINE lines (braille is on with no display). The route: choose a
+picture, deal, Tab through the buttons and the counter to the board, arrows
+beside the hole, a move, a refused move, fifty moves typed fast; then, in each
+other language, the window's words and the Quit? question, answered No.
+Prints what Orca spoke and brailled. Runs under a window manager, which gives
+the focus back when a message box closes: scripts/run-on-virtual-desktop.sh."""
 
 import datetime
 import fcntl
@@ -65,10 +60,11 @@ def words(language):
 
 
 def access_key(caption):
-    """Alt and the caption's access key, as xdotool names it: a letter beyond
-    ASCII by its code point, which xdotool puts on a spare key."""
+    """xdotool's command for Alt and the caption's access key: a letter beyond
+    ASCII by its code point, which xdotool binds to a spare key only for its
+    delay, which must let the game read the binding before the key."""
     key = caption[caption.index("&") + 1]
-    return "alt+" + (key.lower() if key.isascii() else "U%04X" % ord(key))
+    return "key", "--delay", "400", "alt+" + (key.lower() if key.isascii() else "U%04X" % ord(key))
 
 
 def check(condition, message):
@@ -97,8 +93,7 @@ class Orca:
     """Orca and its speech server, started in a home of their own."""
 
     def __init__(self, home):
-        descriptor, self.log_path = tempfile.mkstemp(".log", "orca-debug-", home)
-        os.close(descriptor)
+        self.log_path = os.path.join(home, "orca-debug-%d.log" % time.monotonic_ns())
         self.read, self.brailled, self.since = 0, [], time.monotonic()
         home = pathlib.Path(home)
         socket = pathlib.Path(os.environ["XDG_RUNTIME_DIR"], "speech-dispatcher", "speechd.sock")
@@ -145,32 +140,29 @@ class Orca:
         xdotool(*(command or ("key", key)))
         try:
             wait_for(what, lambda: heard.extend(self.said()) or any(re.search(expected, u) for u in heard))
-            last = None
-            while len(heard) != last:
-                last = len(heard)
-                time.sleep(QUIET)
-                heard.extend(self.said())
+            while more := time.sleep(QUIET) or self.said():
+                heard.extend(more)
         except TimeoutError as error:
             check(False, "%s after %s: %s" % (error, key, heard))
         transcript.append((key, heard, self.brailled))
         return heard
 
     def end_if_hung(self):
-        """Kills Orca and raises OrcaHung if it logged nothing for a while and
-        ignores SIGTERM, as when it waits on the speech server for an answer
-        that never comes."""
-        if time.monotonic() - self.since < STALLED:
+        """Ends Orca once it logged nothing for a while, raising OrcaHung if it
+        ignores SIGTERM, as when it waits on its speech server for good."""
+        silent = time.monotonic() - self.since
+        if silent < STALLED:
             return
         self.orca.terminate()
         try:
             self.orca.wait(timeout=5)
         except subprocess.TimeoutExpired:
             # Orca will not start again while another, even a zombie, is there.
-            self.orca.kill()
-            self.orca.wait()
-            self.speechd.kill()
-            self.speechd.wait()
-            raise OrcaHung("Orca logged nothing for %.0f s and ignored SIGTERM" % (time.monotonic() - self.since))
+            for process in (self.orca, self.speechd):
+                process.kill()
+                process.wait()
+            raise OrcaHung("Orca logged nothing for %.0f s and ignored SIGTERM" % silent)
+        raise RuntimeError("Orca logged nothing for %.0f s" % silent)
 
     def stop(self):
         self.orca.terminate()
@@ -235,7 +227,8 @@ def deal_and_read(orca, say):
     picture, counter_name = say("Mountain Lake"), say("Number of Moves")
     shown = notifications(orca.hear("Down", "notification", "the first picture"))
     check(any(picture in n for n in shown), "the choice is announced: %s" % shown)
-    dealt = notifications(orca.hear(access_key(say("&Start", written=True)), "notification", "the deal"))
+    start = access_key(say("&Start", written=True))
+    dealt = notifications(orca.hear(start[-1], "notification", "the deal", *start))
     check(dealt and dealt[-1] in orca.brailled, "the deal is brailled as it is said: %s" % orca.brailled)
     for caption in map(say, ("E&xit", "Sol&ve", "&Start")):
         orca.hear("Tab", re.escape(caption) + " push button", "the %s button" % caption)
@@ -275,11 +268,7 @@ def burst(orca, hole):
     orca.said()
     xdotool("key", "--delay", str(KEY_DELAY_MS), *[path(hole, beside)[0][0], "space", path(beside, hole)[0][0], "space"] * (BURST_MOVES // 2))
     typed, told, final = datetime.datetime.now(), [], "Moves: %d." % (BURST_MOVES + 1)
-    try:
-        wait_for("the burst's count", lambda: told.extend(orca.said(when=True)) or any(final in u for _, u in told))
-    except TimeoutError:
-        orca.end_if_hung()
-        raise
+    wait_for("the burst's count", lambda: told.extend(orca.said(when=True)) or any(final in u for _, u in told) or orca.end_if_hung(), 60)
     late = [((datetime.datetime.combine(typed.date(), datetime.time.fromisoformat(at)) - typed).total_seconds(), u)
             for at, u in told if "Moves:" in u]
     transcript.append(("burst", ["%s %.2f s after the last key" % (u, seconds) for seconds, u in late], []))
@@ -315,7 +304,6 @@ def main():
             try:
                 play(orca)
             except OrcaHung as hang:
-                # Orca 43's own fault, seen now and then as keys come fast.
                 print("\n*** %s: Orca and the game start again to play once more ***\n" % hang, flush=True)
                 game.terminate()
                 game.wait(timeout=10)
