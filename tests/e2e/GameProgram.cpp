@@ -14,6 +14,9 @@ GameProgram::~GameProgram()
         return;
     process_.kill();
     process_.waitForFinished(VirtualDisplay::WaitMs);
+    // A compositor takes its time to drop the window of a client gone.
+    if (VirtualDisplay::onWayland())
+        display_.screenshotWhen([&](const QImage &shot) { return VirtualDisplay::outlineOn(shot, geometry_.size()) != geometry_; });
 }
 
 QString GameProgram::start()
@@ -27,8 +30,13 @@ QString GameProgram::start()
     if (!process_.waitForStarted(VirtualDisplay::WaitMs))
         return QStringLiteral("%1 did not start: %2").arg(QStringLiteral(VENNARO_PROGRAM), process_.errorString());
 
-    // The program keeps windows of its own besides the main one.
+    // The program keeps windows of its own besides the main one. A Wayland
+    // window is no X window: it is found on the screen, and the keys go to
+    // the compositor's window, which covers the screen.
     const QSize size = (QSizeF(Layout::windowSize()) * scale_).toSize();
+    geometry_.setSize(size);
+    if (VirtualDisplay::onWayland())
+        return updateGeometry() ? QString() : display_.lastError();
     const std::optional<QString> window = display_.waitForWindow(
         {QStringLiteral("--class"), QStringLiteral("vennaro")}, [&](const QString &candidate) {
             const std::optional<QRect> geometry = display_.geometry(candidate);
@@ -61,7 +69,8 @@ QRect GameProgram::windowGeometry() const
 
 bool GameProgram::updateGeometry()
 {
-    const std::optional<QRect> geometry = display_.geometry(window_);
+    const std::optional<QRect> geometry =
+        VirtualDisplay::onWayland() ? display_.outlined(geometry_.size()) : display_.geometry(window_);
     if (geometry)
         geometry_ = *geometry;
     return geometry.has_value();

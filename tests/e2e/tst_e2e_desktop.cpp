@@ -38,7 +38,9 @@ private Q_SLOTS:
     void closeRequestAsksAsExitDoes();
     void wheelChoosesOnlyWithTheFocus();
     void doubleClickBesideTheHoleIsOneMove();
+    void dragOnTheBackgroundMovesTheWindow_data();
     void dragOnTheBackgroundMovesTheWindow();
+    void keysCountAfterAMessageBox();
     void scaledWindow_data();
     void scaledWindow();
     void memoryStaysFlatOverMessageBoxes();
@@ -136,28 +138,67 @@ void DesktopTest::doubleClickBesideTheHoleIsOneMove()
     QCOMPARE(boxesAfterQuiet(QStringLiteral("^Vennaro$")), QStringList());
 }
 
+void DesktopTest::dragOnTheBackgroundMovesTheWindow_data()
+{
+    QTest::addColumn<QPoint>("by");
+    QTest::addColumn<int>("steps");
+    QTest::newRow("slow") << QPoint(100, 0) << 50;
+    QTest::newRow("fast") << QPoint(300, 90) << 1;
+}
+
 void DesktopTest::dragOnTheBackgroundMovesTheWindow()
 {
+    QFETCH(QPoint, by);
+    QFETCH(int, steps);
     startGame();
-    const QRect before = game_->windowGeometry();
-    const QPoint by(80, 60);
-    const QPoint background = game_->toScreen(QPoint(4, Layout::clientSize().height() - 4));
-    QVERIFY2(!display_->drag(background, background), "a click asked the window manager to move the window");
-    const std::optional<QPoint> start = display_->drag(background, background + by);
-    X_VERIFY(start);
-    // The move begins once the pointer has gone a drag's distance from the
-    // press: here where it went half way; the window follows it from there.
-    QCOMPARE(*start, background + by / 2);
-    const QPoint followed = background + by - *start;
-    QVERIFY(QTest::qWaitFor([&] { return game_->updateGeometry() && game_->windowGeometry().topLeft() != before.topLeft(); },
-                            VirtualDisplay::WaitMs));
-    const QPoint moved = game_->windowGeometry().topLeft() - before.topLeft();
-    QVERIFY2((moved - followed).manhattanLength() <= 2,
-             qPrintable(QStringLiteral("moved by (%1,%2), pointer moved by (%3,%4) from the start of the move")
-                            .arg(moved.x())
-                            .arg(moved.y())
-                            .arg(followed.x())
-                            .arg(followed.y())));
+    const QPoint before = game_->windowGeometry().topLeft();
+    // Between the boxes and the title, where the pointer hides no border.
+    const QPoint grabbed =
+        game_->toScreen(QPoint(BoardReader::boxRect(Grid::LastCell).right() + 4, GameScreen::Combo.center().y()));
+    X_VERIFY(display_->drag(grabbed, grabbed + by, steps));
+    // Where the grabbed point of the window is, from the pointer.
+    const auto off = [&] { return game_->windowGeometry().topLeft() - before - by; };
+    const auto held = [&] { return std::abs(off().x()) <= 1 && std::abs(off().y()) <= 1; };
+    if (!QTest::qWaitFor([&] { return game_->updateGeometry() && held(); }, VirtualDisplay::WaitMs))
+        QFAIL(qPrintable(QStringLiteral("the grabbed point is (%1,%2) from the pointer").arg(off().x()).arg(off().y())));
+}
+
+// Play by keyboard alone: a refused press's message box answered with Return,
+// and the next keys move at once.
+void DesktopTest::keysCountAfterAMessageBox()
+{
+    startGame();
+    X_VERIFY(screen_->focusCombo());
+    X_VERIFY(screen_->pressKeys({QStringLiteral("Down"), QStringLiteral("alt+s")}));
+    Board board = screen_->boardOn(screen_->dealShown(0), 0);
+    QVERIFY2(Boards::isDeal(board), qPrintable(BoardReader::describe(board)));
+    const int hole = Boards::hole(board);
+    const int refused = GameScreen::boxAt(hole, 1, 1);
+    const int beside = Grid::row(refused) * Grid::Side + Grid::column(hole);
+    // Back from the list to the last box in the tab order, box 1, and on to the refused box.
+    const int across = Grid::column(refused) - 1;
+    X_VERIFY(screen_->pressKeys(QStringList{QStringLiteral("shift+Tab")} + QStringList(Grid::row(refused), QStringLiteral("Down"))
+                                + QStringList(std::abs(across), across > 0 ? QStringLiteral("Right") : QStringLiteral("Left"))));
+    // A compositor draws the pointer, whose shape follows what is under it.
+    X_VERIFY(display_->moveMouse(QPoint(0, 0)));
+    QTest::qWait(QuietMs);
+    const QImage waiting = display_->screenshot();
+
+    // The message box changes the still screen; once answered, all is as before.
+    const auto boxShown = [&](bool shown) {
+        const auto matches = [&](const QImage &shot) { return (shot != waiting) == shown; };
+        return matches(display_->screenshotWhen(matches));
+    };
+    X_VERIFY(screen_->pressKeys({QStringLiteral("space")}));
+    QVERIFY2(boxShown(true), "no message box after a refused press");
+    X_VERIFY(screen_->pressKeys({QStringLiteral("Return")}));
+    QVERIFY2(boxShown(false), "the screen is not as it was before the message box");
+    X_VERIFY(screen_->pressKeys({Grid::column(hole) < Grid::column(refused) ? QStringLiteral("Left") : QStringLiteral("Right"),
+                                 QStringLiteral("space")}));
+    std::swap(board[std::size_t(hole)], board[std::size_t(beside)]);
+    // The focus mark leaves the boxes, to let them be read.
+    X_VERIFY(screen_->focusCombo());
+    QCOMPARE(screen_->showsBoard(0, board, screen_->counterOn(waiting), true), QString());
 }
 
 void DesktopTest::scaledWindow_data()
