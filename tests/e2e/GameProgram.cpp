@@ -36,7 +36,7 @@ QString GameProgram::start()
     const QSize size = (QSizeF(Layout::windowSize()) * scale_).toSize();
     geometry_.setSize(size);
     if (VirtualDisplay::onWayland())
-        return updateGeometry() ? QString() : display_.lastError();
+        return updateGeometry() ? QString() : QStringLiteral("no %1 x %2 window on the screen").arg(size.width()).arg(size.height());
     const std::optional<QString> window = display_.waitForWindow(
         {QStringLiteral("--class"), QStringLiteral("vennaro")}, [&](const QString &candidate) {
             const std::optional<QRect> geometry = display_.geometry(candidate);
@@ -69,8 +69,11 @@ QRect GameProgram::windowGeometry() const
 
 bool GameProgram::updateGeometry()
 {
-    const std::optional<QRect> geometry =
-        VirtualDisplay::onWayland() ? display_.outlined(geometry_.size()) : display_.geometry(window_);
+    std::optional<QRect> geometry;
+    if (VirtualDisplay::onWayland())
+        display_.screenshotWhen([&](const QImage &shot) { return (geometry = VirtualDisplay::outlineOn(shot, geometry_.size())).has_value(); });
+    else
+        geometry = display_.geometry(window_);
     if (geometry)
         geometry_ = *geometry;
     return geometry.has_value();

@@ -203,14 +203,6 @@ std::optional<QRect> VirtualDisplay::outlineOn(const QImage &shot, QSize size)
     return std::nullopt;
 }
 
-std::optional<QRect> VirtualDisplay::outlined(QSize size) const
-{
-    const std::optional<QRect> found = outlineOn(screenshotWhen([&](const QImage &shot) { return outlineOn(shot, size).has_value(); }), size);
-    if (!found)
-        lastError_ = QStringLiteral("no %1 x %2 outline on the screen").arg(size.width()).arg(size.height());
-    return found;
-}
-
 bool VirtualDisplay::click(QPoint screenPoint, int count, int button) const
 {
     return moveMouse(screenPoint)
@@ -220,14 +212,14 @@ bool VirtualDisplay::click(QPoint screenPoint, int count, int button) const
 
 bool VirtualDisplay::drag(QPoint from, QPoint to, int steps) const
 {
-    const auto at = [](QPoint point) { return QStringList{QString::number(point.x()), QString::number(point.y())}; };
-    QStringList commands = QStringList{QStringLiteral("mousemove")} + at(from) + QStringList{QStringLiteral("sleep"), QStringLiteral("0.1"), QStringLiteral("mousedown"), QStringLiteral("1")};
-    for (int step = 1; step <= steps; ++step)
-        commands << QStringLiteral("sleep") << QStringLiteral("0.02") << QStringLiteral("mousemove") << at(from + (to - from) * step / steps);
+    QString commands = QStringLiteral("mousemove %1 %2 sleep 0.1 mousedown 1").arg(from.x()).arg(from.y());
+    for (int step = 1; step <= steps; ++step) {
+        const QPoint at = from + (to - from) * step / steps;
+        commands += QStringLiteral(" sleep 0.02 mousemove %1 %2").arg(at.x()).arg(at.y());
+    }
     // A compositor moves a window only while the button is down: the hand
     // rests a moment before it lets go.
-    commands << QStringLiteral("sleep") << QStringLiteral("0.3") << QStringLiteral("mouseup") << QStringLiteral("1");
-    return run(QStringLiteral("xdotool"), commands).has_value();
+    return run(QStringLiteral("xdotool"), (commands + QStringLiteral(" sleep 0.3 mouseup 1")).split(u' ')).has_value();
 }
 
 bool VirtualDisplay::requestClose(const QString &window) const

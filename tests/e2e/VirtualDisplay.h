@@ -52,9 +52,7 @@ public:
     bool waitUntilGone(const QString &window) const;
     bool isMapped(const QString &window) const;
     std::optional<QRect> geometry(const QString &window) const;
-    // Waits for a black one-pixel outline of that size on the screen, a
-    // window's border as a compositor shows it.
-    std::optional<QRect> outlined(QSize size) const;
+    // A black one-pixel outline of that size on the shot: a window's border.
     static std::optional<QRect> outlineOn(const QImage &shot, QSize size);
 
     // Presses and releases mouse button 1 there, count times in a row (two is a

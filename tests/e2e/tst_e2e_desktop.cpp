@@ -3,6 +3,7 @@
 #include "ImageDifference.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTest>
 
 
@@ -11,16 +12,12 @@ namespace {
 // How long a test waits before it takes "nothing happened" for an answer.
 constexpr int QuietMs = 1000;
 
+// 0 when it cannot be read.
 qint64 residentKiB(qint64 pid)
 {
     QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    }
-    return -1;
+    const QString text = status.open(QIODevice::ReadOnly) ? QString::fromLatin1(status.readAll()) : QString();
+    return QRegularExpression(QStringLiteral("VmRSS:\\s*(\\d+)")).match(text).captured(1).toLongLong();
 }
 
 } // namespace
@@ -289,10 +286,7 @@ void DesktopTest::memoryStaysFlatOverMessageBoxes()
         QStringList commands;
         for (int round = 0; round < times; ++round) {
             const QPoint at = refused[round % 2];
-            commands << QStringLiteral("mousemove") << QString::number(at.x()) << QString::number(at.y())
-                     << QStringLiteral("click") << QStringLiteral("1") << QStringLiteral("sleep") << QStringLiteral("0.05")
-                     << QStringLiteral("key") << QStringLiteral("Return") << QStringLiteral("sleep")
-                     << QStringLiteral("0.03");
+            commands << QStringLiteral("mousemove %1 %2 click 1 sleep 0.05 key Return sleep 0.03").arg(at.x()).arg(at.y()).split(u' ');
         }
         constexpr int RoundMs = 200;
         return display_->run(QStringLiteral("xdotool"), commands, times * RoundMs).has_value();
