@@ -38,10 +38,7 @@ if [[ "$desktop" == --wayland ]]; then
   require_programs mutter xdotool
   MUTTER_DEBUG_DUMMY_MODE_SPECS=$VENNARO_SCREEN mutter --nested --wayland --no-x11 --wayland-display=wl-vennaro &
   manager_pid=$!
-  for ((tries = 0; tries < 100; tries++)); do
-    [[ -S "$XDG_RUNTIME_DIR/wl-vennaro" ]] && break
-    sleep 0.1
-  done
+  timeout 10 bash -c 'until [[ -S $XDG_RUNTIME_DIR/wl-vennaro ]]; do sleep 0.1; done' || { echo "mutter did not start" >&2; exit 1; }
   # Seen: until its own window has had a click, mutter may give the first
   # window no pointer events.
   xdotool mousemove 0 0 click 1

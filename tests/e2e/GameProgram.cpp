@@ -35,20 +35,14 @@ QString GameProgram::start()
     // the compositor's window, which covers the screen.
     const QSize size = (QSizeF(Layout::windowSize()) * scale_).toSize();
     geometry_.setSize(size);
-    if (VirtualDisplay::onWayland())
-        return updateGeometry() ? QString() : QStringLiteral("no %1 x %2 window on the screen").arg(size.width()).arg(size.height());
-    const std::optional<QString> window = display_.waitForWindow(
-        {QStringLiteral("--class"), QStringLiteral("vennaro")}, [&](const QString &candidate) {
+    if (!VirtualDisplay::onWayland()) {
+        window_ = display_.waitForWindow({QStringLiteral("--class"), QStringLiteral("vennaro")}, [&](const QString &candidate) {
             const std::optional<QRect> geometry = display_.geometry(candidate);
             return geometry && geometry->size() == size;
-        });
-    if (!window)
-        return QStringLiteral("no %1 x %2 window of class vennaro appeared: %3")
-            .arg(size.width())
-            .arg(size.height())
-            .arg(display_.lastError());
-    window_ = *window;
-    geometry_ = display_.geometry(window_).value_or(QRect());
+        }).value_or(QString());
+    }
+    if ((window_.isEmpty() && !VirtualDisplay::onWayland()) || !updateGeometry())
+        return QStringLiteral("no %1 x %2 window of the program appeared: %3").arg(size.width()).arg(size.height()).arg(display_.lastError());
     return {};
 }
 
