@@ -43,8 +43,14 @@ private Q_SLOTS:
     void memoryStaysFlatOverMessageBoxes();
 
 private:
+    // Starts the game and deals the picture by its keys and Start.
+    void startAndDeal(int picture);
     // Names of the mapped message boxes of the game, after a moment's quiet.
     QStringList boxesAfterQuiet(const QString &namePattern) const;
+
+    // The last deal's screenshot and board.
+    QImage dealt_;
+    Board board_{};
 };
 
 void DesktopTest::initTestCase()
@@ -57,6 +63,14 @@ void DesktopTest::cleanup()
     endGame();
 }
 
+void DesktopTest::startAndDeal(int picture)
+{
+    startGame();
+    dealt_ = screen_->chooseAndDeal(picture);
+    X_VERIFY(!dealt_.isNull());
+    board_ = screen_->boardOn(dealt_, picture);
+}
+
 QStringList DesktopTest::boxesAfterQuiet(const QString &namePattern) const
 {
     QTest::qWait(QuietMs);
@@ -67,10 +81,7 @@ QStringList DesktopTest::boxesAfterQuiet(const QString &namePattern) const
 
 void DesktopTest::closeRequestAsksAsExitDoes()
 {
-    startGame();
-    const QImage dealt = screen_->chooseAndDeal(0);
-    X_VERIFY(!dealt.isNull());
-    const Board board = screen_->boardOn(dealt, 0);
+    startAndDeal(0);
 
     // Under openbox Alt+F4 is the window manager's close request.
     X_VERIFY(screen_->pressKeys({QStringLiteral("alt+F4")}));
@@ -79,10 +90,10 @@ void DesktopTest::closeRequestAsksAsExitDoes()
     X_VERIFY(display_->pressKeys(*question, {QStringLiteral("n")}));
     X_VERIFY(display_->waitUntilGone(*question));
     QCOMPARE(game_->process().state(), QProcess::Running);
-    QCOMPARE(screen_->showsBoard(0, board, screen_->counterOn(dealt)), QString());
+    QCOMPARE(screen_->showsBoard(0, board_, screen_->counterOn(dealt_)), QString());
 
     // While "Cannot move !!!" is open, a close request opens no second box.
-    const int hole = Boards::hole(board);
+    const int hole = Boards::hole(board_);
     X_VERIFY(game_->click(GameScreen::boxCentre(GameScreen::boxAt(hole, 1, 1))));
     const std::optional<QString> refusal = screen_->waitForBox(QStringLiteral("^Vennaro$"));
     X_VERIFY(refusal);
@@ -102,16 +113,13 @@ void DesktopTest::closeRequestAsksAsExitDoes()
 
 void DesktopTest::wheelChoosesOnlyWithTheFocus()
 {
-    startGame();
-    const QImage dealt = screen_->chooseAndDeal(0);
-    X_VERIFY(!dealt.isNull());
-    const Board board = screen_->boardOn(dealt, 0);
+    startAndDeal(0);
 
     // Start, just clicked, has the focus: a notch over the list is lost.
     constexpr int WheelDown = 5;
     X_VERIFY(display_->click(game_->toScreen(GameScreen::Combo.center()), 1, WheelDown));
     QTest::qWait(QuietMs);
-    QCOMPARE(screen_->showsBoard(0, board, screen_->counterOn(dealt)), QString());
+    QCOMPARE(screen_->showsBoard(0, board_, screen_->counterOn(dealt_)), QString());
 
     // With the focus, the same notch chooses the next picture.
     X_VERIFY(screen_->focusCombo());
@@ -121,16 +129,13 @@ void DesktopTest::wheelChoosesOnlyWithTheFocus()
 
 void DesktopTest::doubleClickBesideTheHoleIsOneMove()
 {
-    startGame();
-    const QImage dealt = screen_->chooseAndDeal(2);
-    X_VERIFY(!dealt.isNull());
-    Board board = screen_->boardOn(dealt, 2);
-    const int hole = Boards::hole(board);
+    startAndDeal(2);
+    const int hole = Boards::hole(board_);
     const int clicked = GameScreen::boxAt(hole, 0, 1);
 
     X_VERIFY(display_->click(game_->toScreen(GameScreen::boxCentre(clicked)), 2));
-    std::swap(board[std::size_t(hole)], board[std::size_t(clicked)]);
-    QCOMPARE(screen_->showsBoard(2, board, screen_->counterOn(dealt), true), QString());
+    std::swap(board_[std::size_t(hole)], board_[std::size_t(clicked)]);
+    QCOMPARE(screen_->showsBoard(2, board_, screen_->counterOn(dealt_), true), QString());
     // A second click would have landed on the new hole and been refused.
     QCOMPARE(boxesAfterQuiet(QStringLiteral("^Vennaro$")), QStringList());
 }
@@ -164,17 +169,14 @@ void DesktopTest::dragOnTheBackgroundMovesTheWindow()
 // and the next keys move at once.
 void DesktopTest::keysCountAfterAMessageBox()
 {
-    startGame();
-    X_VERIFY(screen_->focusCombo());
-    X_VERIFY(screen_->pressKeys({QStringLiteral("Down"), QStringLiteral("alt+s")}));
-    Board board = screen_->boardOn(screen_->dealShown(0), 0);
-    QVERIFY2(Boards::isDeal(board), qPrintable(BoardReader::describe(board)));
-    const int hole = Boards::hole(board);
+    startAndDeal(0);
+    const int hole = Boards::hole(board_);
     const int refused = GameScreen::boxAt(hole, 1, 1);
     const int beside = Grid::row(refused) * Grid::Side + Grid::column(hole);
-    // Back from the list to the last box in the tab order, box 1, and on to the refused box.
+    // Back from Start past Solve, Exit and the list to box 1, the last box in
+    // the tab order, and on to the refused box.
     const int across = Grid::column(refused) - 1;
-    X_VERIFY(screen_->pressKeys(QStringList{QStringLiteral("shift+Tab")} + QStringList(Grid::row(refused), QStringLiteral("Down"))
+    X_VERIFY(screen_->pressKeys(QStringList(4, QStringLiteral("shift+Tab")) + QStringList(Grid::row(refused), QStringLiteral("Down"))
                                 + QStringList(std::abs(across), across > 0 ? QStringLiteral("Right") : QStringLiteral("Left"))));
     // A compositor draws the pointer, whose shape follows what is under it.
     X_VERIFY(display_->moveMouse(QPoint(0, 0)));
@@ -189,10 +191,10 @@ void DesktopTest::keysCountAfterAMessageBox()
              "the screen is not as it was before the message box");
     X_VERIFY(screen_->pressKeys({Grid::column(hole) < Grid::column(refused) ? QStringLiteral("Left") : QStringLiteral("Right"),
                                  QStringLiteral("space")}));
-    std::swap(board[std::size_t(hole)], board[std::size_t(beside)]);
+    std::swap(board_[std::size_t(hole)], board_[std::size_t(beside)]);
     // The focus mark leaves the boxes, to let them be read.
     X_VERIFY(screen_->focusCombo());
-    QCOMPARE(screen_->showsBoard(0, board, screen_->counterOn(waiting), true), QString());
+    QCOMPARE(screen_->showsBoard(0, board_, screen_->counterOn(waiting), true), QString());
 }
 
 void DesktopTest::scaledWindow_data()
@@ -265,11 +267,8 @@ void DesktopTest::memoryStaysFlatOverMessageBoxes()
 {
     if (qEnvironmentVariableIsEmpty("VENNARO_MEMORY_SOAK"))
         QSKIP("a soak of its own: ctest -L soak");
-    startGame();
-    const QImage dealt = screen_->chooseAndDeal(0);
-    X_VERIFY(!dealt.isNull());
-    const Board board = screen_->boardOn(dealt, 0);
-    const int hole = Boards::hole(board);
+    startAndDeal(0);
+    const int hole = Boards::hole(board_);
     // Two boxes away from the hole, taken in turn: two quick clicks on one
     // spot would make a double-click, which is one click.
     const QPoint refused[] = {
