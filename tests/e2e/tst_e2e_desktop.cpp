@@ -157,6 +157,8 @@ void DesktopTest::dragOnTheBackgroundMovesTheWindow()
     // Between the boxes and the title, where the pointer hides no border.
     const QPoint grabbed =
         game_->toScreen(QPoint(BoardReader::boxRect(Grid::LastCell).right() + 4, GameScreen::Combo.center().y()));
+    // A click there first must leave the window where it is.
+    X_VERIFY(display_->click(grabbed));
     X_VERIFY(display_->drag(grabbed, grabbed + by, steps));
     // Where the grabbed point of the window is, from the pointer.
     const auto off = [&] { return game_->windowGeometry().topLeft() - before - by; };
