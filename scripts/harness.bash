@@ -13,7 +13,7 @@ TEST_PACKAGES=(
   xvfb xauth xdotool x11-utils openbox
   dbus-daemon at-spi2-core python3-minimal python3-pyatspi weston mutter
   orca speech-dispatcher espeak-ng speech-dispatcher-espeak-ng
-  desktop-file-utils appstream dpkg-dev
+  desktop-file-utils appstream dpkg-dev lintian devscripts binutils
   qt6-translations-l10n
 )
 
@@ -41,6 +41,7 @@ declare -A PROGRAM_PACKAGE=(
   [desktop-file-validate]=desktop-file-utils
   [appstreamcli]=appstream
   [dpkg-shlibdeps]=dpkg-dev
+  [lintian]=lintian [hardening-check]=devscripts [readelf]=binutils
 )
 
 # require_programs PROGRAM...: fails, naming the Debian packages to install,
