@@ -8,7 +8,7 @@
 
 #include <QApplication>
 #include <QList>
-#include <QLocale>
+#include <QProcessEnvironment>
 #include <QStringList>
 #include <algorithm>
 #include <cstdio>
@@ -88,7 +88,7 @@ int main(int argc, char *argv[])
 {
     const std::unique_ptr<QApplication> application = openDisplay(argc, argv);
     ApplicationSetUp::apply();
-    const Translation translation(QLocale::system().uiLanguages());
+    const Translation translation(Translation::desktopLanguages(QProcessEnvironment::systemEnvironment()));
 
     frmMain form;
     QtMessageBox messageBox(&form);
