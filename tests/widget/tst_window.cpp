@@ -7,12 +7,14 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QGlyphRun>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTextLayout>
 #include <QTest>
 
 namespace {
@@ -33,11 +35,20 @@ QRect onClient(const QWidget &control, const QWidget &client)
     return QRect(control.mapTo(&client, QPoint(0, 0)), control.size());
 }
 
-// Within the control, clear of the 4 pixels next to its edge.
+// Within the control, clear of the 4 pixels next to its edge, as drawn with
+// the fonts that fill in the scripts the control's font lacks, and none of
+// its glyphs a missing-glyph box.
 bool fits(const QFont &font, const QString &text, const QWidget &control)
 {
-    const QFontMetrics metrics(font);
-    return metrics.size(Qt::TextShowMnemonic, text).width() < control.width() - 8 && metrics.height() <= control.height();
+    QTextLayout layout(QString(text).remove(u'&'), font);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    bool missing = false;
+    for (const QGlyphRun &run : layout.glyphRuns())
+        missing |= run.glyphIndexes().contains(0);
+    return !missing && QFontMetrics(font).size(Qt::TextShowMnemonic, text).width() < control.width() - 8
+        && line.height() <= control.height();
 }
 
 // What in the translation lupdate finds wanting once it has brought it up to
@@ -87,18 +98,28 @@ void WindowTest::windowIsFixedAndFrameless()
     QVERIFY(qAbs(fixture.form.frameGeometry().center().y() - screen.center().y()) <= 1);
 }
 
+// Also where a right-to-left language turns the application's direction:
+// the window is not mirrored, nor is the board, a dealt picture on it.
 void WindowTest::controlsSitWhereTheLayoutPutsThem()
 {
-    FormFixture fixture;
-    const frmMain &form = fixture.form;
-    const QList<std::tuple<const char *, const QWidget *, QRect>> places{
-        {"Label1", &form.Label1(), {336, 16, 217, 49}}, {"Combo1", &form.Combo1(), {344, 96, 209, 27}},
-        {"Frame2", &form.Frame2(), {344, 152, 209, 233}}, {"cmdStart", &form.cmdStart(), {352, 168, 81, 41}},
-        {"cmdSolve", &form.cmdSolve(), {448, 168, 81, 41}}, {"Label2", &form.Label2(), {352, 240, 193, 25}},
-        {"Text1", &form.Text1(), {400, 272, 81, 41}}, {"cmdExit", &form.cmdExit(), {400, 328, 81, 41}},
-        {"Text2", &form.Text2(), {144, 384, 153, 33}}};
-    for (const auto &[name, control, pixels] : places)
-        QVERIFY2(onClient(*control, form.clientArea()) == pixels, name);
+    QList<QImage> boards;
+    for (const Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+        QGuiApplication::setLayoutDirection(direction);
+        FormFixture fixture;
+        fixture.startGame();
+        const frmMain &form = fixture.form;
+        const QList<std::tuple<const char *, const QWidget *, QRect>> places{
+            {"Label1", &form.Label1(), {336, 16, 217, 49}}, {"Combo1", &form.Combo1(), {344, 96, 209, 27}},
+            {"Frame2", &form.Frame2(), {344, 152, 209, 233}}, {"cmdStart", &form.cmdStart(), {352, 168, 81, 41}},
+            {"cmdSolve", &form.cmdSolve(), {448, 168, 81, 41}}, {"Label2", &form.Label2(), {352, 240, 193, 25}},
+            {"Text1", &form.Text1(), {400, 272, 81, 41}}, {"cmdExit", &form.cmdExit(), {400, 328, 81, 41}},
+            {"Text2", &form.Text2(), {144, 384, 153, 33}}};
+        for (const auto &[name, control, pixels] : places)
+            QVERIFY2(onClient(*control, form.clientArea()) == pixels, name);
+        boards << grabbed(fixture.form.clientArea()).copy(form.Picture1(0).geometry().united(form.Picture1(15).geometry()));
+    }
+    QGuiApplication::setLayoutDirection(Qt::LayoutDirectionAuto);
+    QCOMPARE(boards[1], boards[0]);
 }
 
 void WindowTest::tileGridInPixelsAndTwips()
@@ -180,14 +201,21 @@ void WindowTest::tabOrderAndFirstFocus()
 
 void WindowTest::inEveryLanguage_data()
 {
+    QTest::addColumn<QString>("desktop");
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("accessKeys");
-    QTest::newRow("en") << QStringLiteral("en") << QStringLiteral("SVX");
+    // How a desktop's settings choose, as they do for its other programs.
+    for (const auto &[desktop, language] : {std::pair{"LANG=de_DE.UTF-8 LC_MESSAGES=POSIX LANGUAGE=de", ""}, {"LANGUAGE=de", ""},
+                                           {"LANG=C.UTF-8 LANGUAGE=en_GB:de", ""}, {"LANG=C.UTF-8 LANGUAGE=xx:fr_CA:de", "fr"},
+                                           {"LANG=it_IT.UTF-8 LC_ALL= LC_MESSAGES=ca_ES.UTF-8@valencia", "ca"},
+                                           {"LANG=de_DE.UTF-8 LC_ALL=pt_PT.UTF-8", "pt"}, {"LANG=pt_BR.UTF-8", "pt_BR"},
+                                           {"LANG=de_DE.UTF-8 LANGUAGE=sr@latin", "sr"}})
+        QTest::newRow(desktop) << QString::fromLatin1(desktop) << QString::fromLatin1(language) << QString::fromLatin1(*language ? "" : "SVX");
     const QStringList sources = QDir(QStringLiteral(VENNARO_SOURCE_DIR "/translations")).entryList({QStringLiteral("vennaro_*.ts")});
     QVERIFY(!sources.isEmpty());
     for (const QString &source : sources) {
         const QString language = source.sliced(8).chopped(3);
-        QTest::newRow(qPrintable(language)) << language << QString();
+        QTest::newRow(qPrintable(language)) << QStringLiteral("LANG=C.UTF-8 LANGUAGE=") + language << language << QString();
     }
 }
 
@@ -195,16 +223,21 @@ void WindowTest::inEveryLanguage_data()
 // translation has every text of the program, finished.
 void WindowTest::inEveryLanguage()
 {
+    QFETCH(QString, desktop);
     QFETCH(QString, language);
     QFETCH(QString, accessKeys);
-    const Translation translation({language});
-    QCOMPARE(translation.language(), language == u"en" ? QString() : language);
-    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes") == u"&Yes", translation.language().isEmpty());
-    if (!translation.language().isEmpty())
+    QProcessEnvironment environment;
+    for (const QString &setting : desktop.split(u' '))
+        environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    const Translation translation(Translation::desktopLanguages(environment));
+    QCOMPARE(translation.language(), language);
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes") == u"&Yes", language.isEmpty());
+    if (!language.isEmpty())
         QCOMPARE(wanting(language), QString());
 
     FormFixture fixture;
     frmMain &form = fixture.form;
+    QCOMPARE(form.layoutDirection(), QLocale(language).textDirection());
     const QComboBox &combo = form.Combo1();
     QList<QPair<const QWidget *, QString>> texts{{&form.Label1(), form.Label1().text()}, {&form.Label2(), form.Label2().text()},
                                                  {&form.Text1(), QStringLiteral("9999")}, {combo.lineEdit(), combo.currentText()}};
