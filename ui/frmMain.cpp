@@ -5,6 +5,7 @@
 #include "ui/ComboBox.h"
 #include "ui/CommandButton.h"
 #include "ui/CounterBox.h"
+#include "ui/FittingFont.h"
 #include "ui/FormAccessibility.h"
 #include "ui/HeldKeyFilter.h"
 #include "ui/Layout.h"
@@ -56,6 +57,18 @@ QLabel *makeLabel(const QString &text, double points, QWidget *parent)
     label->setAutoFillBackground(true);
     setColors(label, QPalette::Window, ColorValue::LightPeach);
     return label;
+}
+
+// A label's text in the largest size that keeps it on its line, clear of the
+// 4 pixels at either side, and within the label's height with the fonts that
+// fill in scripts the label's own lacks, which may reach further below.
+void fitText(QLabel *label)
+{
+    const QString &text = label->text();
+    label->setFont(FittingFont::largest(label->font(), [&](const QFontMetrics &metrics) {
+        return metrics.horizontalAdvance(text) < label->width() - 8
+            && metrics.tightBoundingRect(text).bottom() - metrics.boundingRect(text).top() < label->height();
+    }));
 }
 
 CommandButton *makeButton(const QString &caption, QWidget *parent)
@@ -143,6 +156,7 @@ void frmMain::createFrame()
     //: Title above the move counter, one line of 185 pixels; screen readers speak it as the counter's name.
     Label2_ = makeLabel(tr("Number of Moves"), 15.75, Frame2_);
     place(Label2_, Layout::Label2);
+    fitText(Label2_);
 }
 
 void frmMain::createTileBoxes()
