@@ -75,39 +75,31 @@ class WindowTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void windowIsFixedAndFrameless();
-    void controlsSitWhereTheLayoutPutsThem();
-    void tileGridInPixelsAndTwips();
-    void colorsOfAGrab();
+    void windowInEitherDirection();
     void tabOrderAndFirstFocus();
     void inEveryLanguage_data();
     void inEveryLanguage();
     void comboNeverGrowsAndTypingChoosesNothing();
 };
 
-void WindowTest::windowIsFixedAndFrameless()
-{
-    FormFixture fixture;
-    QCOMPARE(fixture.form.size(), QSize(567, 401));
-    QCOMPARE(fixture.form.minimumSize(), fixture.form.maximumSize());
-    QVERIFY(fixture.form.windowFlags() & Qt::FramelessWindowHint);
-    QVERIFY(fixture.form.windowTitle().isEmpty());
-    QCOMPARE(fixture.form.clientArea().geometry(), QRect(1, 1, 565, 399));
-    const QRect screen = fixture.form.screen()->geometry();
-    QVERIFY(qAbs(fixture.form.frameGeometry().center().x() - screen.center().x()) <= 1);
-    QVERIFY(qAbs(fixture.form.frameGeometry().center().y() - screen.center().y()) <= 1);
-}
-
-// Also where a right-to-left language turns the application's direction:
-// the window is not mirrored, nor is the board, a dealt picture on it.
-void WindowTest::controlsSitWhereTheLayoutPutsThem()
+// A fixed, frameless window centred on the screen. Also where a right-to-left
+// language turns the application's direction, it is not mirrored: every
+// control where the layout puts it and in its colours, and a dealt picture on
+// the board as it is.
+void WindowTest::windowInEitherDirection()
 {
     QList<QImage> boards;
     for (const Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
         QGuiApplication::setLayoutDirection(direction);
         FormFixture fixture;
-        fixture.startGame();
         const frmMain &form = fixture.form;
+        QCOMPARE(form.size(), QSize(567, 401));
+        QCOMPARE(form.minimumSize(), form.maximumSize());
+        QVERIFY(form.windowFlags() & Qt::FramelessWindowHint);
+        QVERIFY(form.windowTitle().isEmpty());
+        QCOMPARE(form.clientArea().geometry(), QRect(1, 1, 565, 399));
+        const QPoint offCentre = form.frameGeometry().center() - form.screen()->geometry().center();
+        QVERIFY(qAbs(offCentre.x()) <= 1 && qAbs(offCentre.y()) <= 1);
         const QList<std::tuple<const char *, const QWidget *, QRect>> places{
             {"Label1", &form.Label1(), {336, 16, 217, 49}}, {"Combo1", &form.Combo1(), {344, 96, 209, 27}},
             {"Frame2", &form.Frame2(), {344, 152, 209, 233}}, {"cmdStart", &form.cmdStart(), {352, 168, 81, 41}},
@@ -116,64 +108,46 @@ void WindowTest::controlsSitWhereTheLayoutPutsThem()
             {"Text2", &form.Text2(), {144, 384, 153, 33}}};
         for (const auto &[name, control, pixels] : places)
             QVERIFY2(onClient(*control, form.clientArea()) == pixels, name);
-        boards << grabbed(fixture.form.clientArea()).copy(form.Picture1(0).geometry().united(form.Picture1(15).geometry()));
+
+        const QColor black(Qt::black), peach = colorOf(ColorValue::LightPeach), orange = colorOf(ColorValue::LightOrange);
+        // Points from a control's top-left corner, or when negative from its
+        // bottom-right one. Button faces keep their colour while disabled.
+        QList<std::tuple<const QWidget *, QPoint, QColor>> points{
+            {&form, {0, 0}, black}, {&form, {-1, -1}, black}, {&form.clientArea(), {5, 5}, peach}, {&form.clientArea(), {560, 390}, peach},
+            {&form.Label1(), {2, 2}, peach}, {&form.Label2(), {2, 2}, peach}, {&form.Frame2(), {5, 5}, peach}, {&form.Text1(), {6, 20}, peach}};
+        for (const QWidget *button : {&form.cmdStart(), &form.cmdSolve(), &form.cmdExit()})
+            points << std::tuple{button, QPoint(4, 4), orange} << std::tuple{button, QPoint(-5, -5), orange};
+        QRegion covered;
+        for (Integer box = 0; box < Grid::CellCount; ++box) {
+            const TileBox &tile = form.Picture1(box);
+            const QRect expected = Twips::toPixels(Layout::tile(box));
+            QCOMPARE(onClient(tile, form.clientArea()), expected);
+            QCOMPARE(QPointF(tile.Left(), tile.Top()), QPointF(Layout::tile(box).left, Layout::tile(box).top));
+            QCOMPARE(tile.Index(), box);
+            QVERIFY(!covered.intersects(expected));
+            covered += expected;
+            points << std::tuple{&tile, QPoint(0, 0), black} << std::tuple{&tile, QPoint(-1, -1), black}
+                   << std::tuple{&tile, QPoint(1, 1), colorOf(ColorValue::LightCyan)}
+                   << std::tuple{&tile, tile.rect().center(), colorOf(ColorValue::LightCyan)};
+        }
+        QCOMPARE(covered, QRegion(16, 16, 312, 368));
+        QCOMPARE(QPointF(form.Picture1(5).Left(), form.Picture1(5).Top()), QPointF(1410, 1620));
+        QCOMPARE(QPointF(form.Picture1(15).Left(), form.Picture1(15).Top()), QPointF(3750, 4380));
+        const QImage window = grabbed(fixture.form);
+        for (const auto &[control, point, color] : points) {
+            const QPoint inside(point.x() < 0 ? control->width() + point.x() : point.x(), point.y() < 0 ? control->height() + point.y() : point.y());
+            QCOMPARE(window.pixelColor(control->mapTo(&form, inside)), color);
+        }
+        const QImage title = grabbed(fixture.form.Label1()).convertToFormat(QImage::Format_RGB32);
+        const auto *pixels = reinterpret_cast<const QRgb *>(title.constBits());
+        QVERIFY(std::count(pixels, pixels + title.width() * title.height(), colorOf(ColorValue::Navy).rgb()) > 0);
+        QCOMPARE(form.Combo1().palette().color(QPalette::Base), peach);
+
+        fixture.startGame();
+        boards << grabbed(fixture.form.clientArea()).copy(covered.boundingRect());
     }
     QGuiApplication::setLayoutDirection(Qt::LayoutDirectionAuto);
     QCOMPARE(boards[1], boards[0]);
-}
-
-void WindowTest::tileGridInPixelsAndTwips()
-{
-    FormFixture fixture;
-    QRegion covered;
-    for (Integer box = 0; box < Grid::CellCount; ++box) {
-        const TileBox &tile = fixture.form.Picture1(box);
-        const QRect expected = Twips::toPixels(Layout::tile(box));
-        QCOMPARE(onClient(tile, fixture.form.clientArea()), expected);
-        QCOMPARE(tile.Left(), float(Layout::tile(box).left));
-        QCOMPARE(tile.Top(), float(Layout::tile(box).top));
-        QCOMPARE(tile.Index(), box);
-        QVERIFY(!covered.intersects(expected));
-        covered += expected;
-    }
-    QCOMPARE(covered, QRegion(16, 16, 312, 368));
-    QCOMPARE(QPointF(fixture.form.Picture1(5).Left(), fixture.form.Picture1(5).Top()), QPointF(1410, 1620));
-    QCOMPARE(QPointF(fixture.form.Picture1(15).Left(), fixture.form.Picture1(15).Top()), QPointF(3750, 4380));
-}
-
-void WindowTest::colorsOfAGrab()
-{
-    FormFixture fixture;
-    const QImage window = grabbed(fixture.form);
-    const QColor peach = colorOf(ColorValue::LightPeach);
-    QCOMPARE(window.pixelColor(0, 0), QColor(Qt::black));
-    QCOMPARE(window.pixelColor(window.rect().bottomRight()), QColor(Qt::black));
-    QCOMPARE(window.pixelColor(1 + 5, 1 + 5), peach);
-    QCOMPARE(window.pixelColor(1 + 560, 1 + 390), peach);
-    for (Integer box = 0; box < Grid::CellCount; ++box) {
-        const QRect tile = Twips::toPixels(Layout::tile(box)).translated(1, 1);
-        QCOMPARE(window.pixelColor(tile.topLeft()), QColor(Qt::black));
-        QCOMPARE(window.pixelColor(tile.bottomRight()), QColor(Qt::black));
-        QCOMPARE(window.pixelColor(tile.topLeft() + QPoint(1, 1)), colorOf(ColorValue::LightCyan));
-        QCOMPARE(window.pixelColor(tile.center()), colorOf(ColorValue::LightCyan));
-    }
-    // Button faces keep their colour while disabled.
-    for (CommandButton *button : {&fixture.form.cmdStart(), &fixture.form.cmdSolve(), &fixture.form.cmdExit()}) {
-        const QImage face = grabbed(*button);
-        QCOMPARE(face.pixelColor(4, 4), colorOf(ColorValue::LightOrange));
-        QCOMPARE(face.pixelColor(face.width() - 5, face.height() - 5), colorOf(ColorValue::LightOrange));
-    }
-    const QImage title = grabbed(fixture.form.Label1());
-    QCOMPARE(title.pixelColor(2, 2), peach);
-    bool navyText = false;
-    for (int y = 0; y < title.height(); ++y)
-        for (int x = 0; x < title.width(); ++x)
-            navyText |= title.pixelColor(x, y) == colorOf(ColorValue::Navy);
-    QVERIFY(navyText);
-    QCOMPARE(grabbed(fixture.form.Label2()).pixelColor(2, 2), peach);
-    QCOMPARE(grabbed(fixture.form.Frame2()).pixelColor(5, 5), peach);
-    QCOMPARE(grabbed(fixture.form.Text1()).pixelColor(6, 20), peach);
-    QCOMPARE(fixture.form.Combo1().palette().color(QPalette::Base), peach);
 }
 
 void WindowTest::tabOrderAndFirstFocus()
