@@ -28,7 +28,7 @@ QString catalogueFor(const QRegularExpressionMatch &name)
     const QString territory = name.captured(2);
     const QString modifier = name.captured(4);
     for (const QString &catalogue : {language + territory + modifier, language + modifier, language + territory, language}) {
-        const QString file = QStringLiteral(":/translations/vennaro_%1.qm").arg(catalogue);
+        QString file = QStringLiteral(":/translations/vennaro_%1.qm").arg(catalogue);
         if (!language.isEmpty() && QFile::exists(file))
             return file;
     }
