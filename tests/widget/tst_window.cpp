@@ -184,8 +184,10 @@ void WindowTest::inEveryLanguage_data()
     }
 }
 
-// Every text fits its control, the access keys are distinct and work, and the
-// translation has every text of the program, finished.
+// In the language the desktop's settings choose, written in its direction:
+// every text fits its control, drawn in fonts that have its letters, the
+// access keys are distinct and work, and the translation has every text of
+// the program, finished.
 void WindowTest::inEveryLanguage()
 {
     QFETCH(QString, desktop);
