@@ -65,7 +65,8 @@ QString wanting(const QString &language)
     if (!lupdate.waitForFinished() || lupdate.exitCode() != 0 || !updated.open(QIODevice::ReadOnly))
         return QStringLiteral("lupdate failed: ") + QString::fromLocal8Bit(lupdate.readAllStandardError());
     const QString text = QString::fromUtf8(updated.readAll());
-    const QRegularExpression wanted(QStringLiteral("<source>[^<]*</source>\\s*<translation( type=[^>]*>|></translation>)"));
+    const QRegularExpression wanted(
+        QStringLiteral("<source>[^<]*</source>\\s*(<(extra|translator)?comment>[^<]*</\\w+>\\s*)*<translation( type=[^>]*>|></translation>)"));
     return wanted.match(text).captured();
 }
 
