@@ -1,12 +1,14 @@
 #include "app/ApplicationSetUp.h"
 
+#include "ui/FormAccessibility.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFont>
 #include <QIcon>
 #include <QStyleFactory>
 
-void ApplicationSetUp::apply()
+ApplicationSetUp::ApplicationSetUp()
 {
     // No display name: Qt would append it to every window title.
     QApplication::setApplicationName(QStringLiteral("Vennaro"));
@@ -23,4 +25,5 @@ void ApplicationSetUp::apply()
     for (const QString &size : sizes.entryList())
         icon.addFile(sizes.filePath(size + QStringLiteral("/apps/vennaro.png")));
     QApplication::setWindowIcon(icon);
+    FormAccessibility::installFactory();
 }

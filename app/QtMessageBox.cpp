@@ -1,5 +1,7 @@
 #include "app/QtMessageBox.h"
 
+#include "app/RepeatedKeyFilter.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -75,6 +77,9 @@ QMessageBox &QtMessageBox::boxFor(int style)
             box->setDefaultButton(QMessageBox::Ok);
             box->setEscapeButton(QMessageBox::Ok);
         }
+        auto *filter = new RepeatedKeyFilter(box);
+        for (QAbstractButton *button : box->buttons())
+            button->installEventFilter(filter);
     }
     return *box;
 }

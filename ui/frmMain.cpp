@@ -7,7 +7,6 @@
 #include "ui/CounterBox.h"
 #include "ui/FittingFont.h"
 #include "ui/FormAccessibility.h"
-#include "ui/HeldKeyFilter.h"
 #include "ui/Layout.h"
 #include "ui/TileBox.h"
 
@@ -87,9 +86,6 @@ frmMain::frmMain(QWidget *parent)
                     //: As "Mountain Lake": a picture of a coral reef drawn as a fractal.
                     PictureClip(QStringLiteral(":/pictures/picture2.bmp"), tr("Fractal Reef"))}
 {
-    FormAccessibility::installFactory();
-    // The window's message boxes are windows of their own, and take keys too.
-    QApplication::instance()->installEventFilter(new HeldKeyFilter(this));
     setFixedSize(Layout::windowSize());
     setAutoFillBackground(true);
     setColors(this, QPalette::Window, 0x00000000);
@@ -101,7 +97,8 @@ frmMain::frmMain(QWidget *parent)
 
     createFrame();
 
-    Combo1_ = new ComboBox(client_);
+    auto *combo = new ComboBox(client_);
+    Combo1_ = combo;
     place(Combo1_, Layout::Combo1);
     Combo1_->setFont(boldFont(12));
     for (const PictureClip &set : PictureClip1_)
@@ -121,6 +118,10 @@ frmMain::frmMain(QWidget *parent)
     place(Label1_, Layout::Label1);
     setColors(Label1_, QPalette::WindowText, ColorValue::Navy);
 
+    // An access key runs its command with the focus still in the list.
+    for (CommandButton *command : {cmdStart_, cmdSolve_, cmdExit_})
+        connect(command, &QPushButton::clicked, combo, &ComboBox::showChoice);
+    connect(this, &frmMain::closeRequested, combo, &ComboBox::showChoice);
     setTabOrder();
     FormAccessibility::describe(*this);
     // Text2 is hidden and the tile boxes wait for the first deal.

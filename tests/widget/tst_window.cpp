@@ -79,7 +79,8 @@ private Q_SLOTS:
     void windowInEitherDirection();
     void inEveryLanguage_data();
     void inEveryLanguage();
-    void comboNeverGrowsAndTypingChoosesNothing();
+    void typingChoosesNothing_data();
+    void typingChoosesNothing();
 };
 
 // A fixed, frameless window centred on the screen, its controls in their tab
@@ -118,14 +119,15 @@ void WindowTest::windowInEitherDirection()
         for (const QWidget *button : {&form.cmdStart(), &form.cmdSolve(), &form.cmdExit()})
             points << std::tuple{button, QPoint(4, 4), orange} << std::tuple{button, QPoint(-5, -5), orange};
         QRegion covered;
+        TileBox placed(0, nullptr);
         for (Integer box = 0; box < Grid::CellCount; ++box) {
             const TileBox &tile = form.Picture1(box);
-            const QRect expected = Twips::toPixels(Layout::tile(box));
-            QCOMPARE(onClient(tile, form.clientArea()), expected);
-            QCOMPARE(QPointF(tile.Left(), tile.Top()), QPointF(Layout::tile(box).left, Layout::tile(box).top));
+            placed.place(Layout::tile(box));
+            QCOMPARE(onClient(tile, form.clientArea()), placed.geometry());
+            QCOMPARE(QPointF(tile.Left(), tile.Top()), QPointF(placed.Left(), placed.Top()));
             QCOMPARE(tile.Index(), box);
-            QVERIFY(!covered.intersects(expected));
-            covered += expected;
+            QVERIFY(!covered.intersects(placed.geometry()));
+            covered += placed.geometry();
             points << std::tuple{&tile, QPoint(0, 0), black} << std::tuple{&tile, QPoint(-1, -1), black}
                    << std::tuple{&tile, QPoint(1, 1), colorOf(ColorValue::LightCyan)}
                    << std::tuple{&tile, tile.rect().center(), colorOf(ColorValue::LightCyan)};
@@ -143,8 +145,6 @@ void WindowTest::windowInEitherDirection()
         QVERIFY(std::count(pixels, pixels + title.width() * title.height(), colorOf(ColorValue::Navy).rgb()) > 0);
         QCOMPARE(form.Combo1().palette().color(QPalette::Base), peach);
 
-        QApplication::setActiveWindow(&form);
-        QVERIFY(QTest::qWaitForWindowActive(&form));
         QCOMPARE(QApplication::focusWidget(), &form.Combo1());
 
         fixture.startGame();
@@ -267,38 +267,48 @@ void WindowTest::inEveryLanguage()
     QTRY_VERIFY(!fixture.events.state().GameStarted);
 }
 
-// Typed text chooses nothing, with Return or by leaving the list, which
-// shows again what it showed before.
-void WindowTest::comboNeverGrowsAndTypingChoosesNothing()
+void WindowTest::typingChoosesNothing_data()
 {
-    FormFixture fixture;
-    QApplication::setActiveWindow(&fixture.form);
-    QVERIFY(QTest::qWaitForWindowActive(&fixture.form));
-    QComboBox &combo = fixture.form.Combo1();
-    const auto type = [&](const QString &text, Qt::Key key) {
-        combo.setFocus();
-        combo.lineEdit()->selectAll();
-        QTest::keyClicks(&combo, text);
-        QTest::keyClick(&combo, key);
-    };
-    type(QStringLiteral("Sunset"), Qt::Key_Return);
-    type(QStringLiteral("F"), Qt::Key_Return);
-    type(QStringLiteral("F"), Qt::Key_Backtab);
-    QCOMPARE(combo.count(), 3);
-    QCOMPARE(combo.currentText(), QStringLiteral("Choose a picture"));
-    QCOMPARE(fixture.form.Text2().text(), QStringLiteral("Text2"));
-    QVERIFY(!fixture.form.cmdStart().isEnabled());
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QKeySequence>("key");
+    QTest::addColumn<QString>("shown");
+    const QString none = QStringLiteral("Choose a picture");
+    const QString chosen = QStringLiteral("Stained Glass");
+    QTest::newRow("a new title, Return") << "" << "Sunset" << QKeySequence(Qt::Key_Return) << "Sunset";
+    QTest::newRow("a title's start, Return") << "" << "F" << QKeySequence(Qt::Key_Return) << "Fractal Reef";
+    QTest::newRow("leaving backwards") << "" << "F" << QKeySequence(Qt::Key_Backtab) << none;
+    QTest::newRow("Exit before a choice") << "" << "F" << QKeySequence(Qt::ALT | Qt::Key_X) << none;
+    QTest::newRow("leaving after a choice") << "choose" << "F" << QKeySequence(Qt::Key_Tab) << chosen;
+    QTest::newRow("Start") << "choose" << "F" << QKeySequence(Qt::ALT | Qt::Key_S) << chosen;
+    QTest::newRow("Solve") << "deal" << "F" << QKeySequence(Qt::ALT | Qt::Key_V) << chosen;
+    QTest::newRow("Exit") << "deal" << "F" << QKeySequence(Qt::ALT | Qt::Key_X) << chosen;
+}
 
-    // The arrow keys choose entries, each choice a click of the list.
+// Typed text chooses nothing, with Return, by leaving the list or by a
+// command's access key; the last two show again what the list showed before.
+void WindowTest::typingChoosesNothing()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, typed);
+    QFETCH(QKeySequence, key);
+    QFETCH(QString, shown);
+    FormFixture fixture;
+    QComboBox &combo = fixture.form.Combo1();
     combo.setFocus();
-    QTest::keyClick(&combo, Qt::Key_Down);
-    QCOMPARE(fixture.form.Text2().text(), QStringLiteral("0"));
-    QTest::keyClick(&combo, Qt::Key_Down);
-    QCOMPARE(fixture.form.Text2().text(), QStringLiteral("1"));
-    type(QStringLiteral("F"), Qt::Key_Tab);
-    QCOMPARE(combo.currentText(), QStringLiteral("Stained Glass"));
-    QCOMPARE(fixture.form.Text2().text(), QStringLiteral("1"));
-    QVERIFY(fixture.form.Text1().isReadOnly());
+    // The arrow keys choose entries, each choice a click of the list.
+    for (int entry = 0; entry <= 1 && !before.isEmpty(); ++entry)
+        QTest::keyClick(&combo, Qt::Key_Down);
+    if (before == QLatin1String("deal"))
+        fixture.start();
+    combo.setFocus();
+    combo.lineEdit()->selectAll();
+    QTest::keyClicks(&combo, typed);
+    QTest::keyClick(&combo, key[0].key(), key[0].keyboardModifiers());
+    QTRY_COMPARE(combo.currentText(), shown);
+    QCOMPARE(combo.count(), 3);
+    QCOMPARE(fixture.form.Text2().text(), before.isEmpty() ? QStringLiteral("Text2") : QStringLiteral("1"));
+    QCOMPARE(fixture.form.cmdStart().isEnabled(), !before.isEmpty());
 }
 
 QTEST_MAIN(WindowTest)
