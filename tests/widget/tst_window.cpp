@@ -44,10 +44,8 @@ bool fits(const QFont &font, const QString &text, const QWidget &control)
     layout.beginLayout();
     const QTextLine line = layout.createLine();
     layout.endLayout();
-    bool missing = false;
-    for (const QGlyphRun &run : layout.glyphRuns())
-        missing |= run.glyphIndexes().contains(0);
-    return !missing && QFontMetrics(font).size(Qt::TextHideMnemonic, text).width() < control.width() - 8
+    return std::ranges::none_of(layout.glyphRuns(), [](const QGlyphRun &run) { return run.glyphIndexes().contains(0); })
+        && QFontMetrics(font).size(Qt::TextHideMnemonic, text).width() < control.width() - 8
         && qRound(line.ascent()) + QFontMetrics(font).tightBoundingRect(layout.text()).bottom() < control.height();
 }
 
@@ -95,8 +93,7 @@ void WindowTest::windowInEitherDirection()
         QGuiApplication::setLayoutDirection(direction);
         FormFixture fixture;
         frmMain &form = fixture.form;
-        QCOMPARE(form.size(), QSize(567, 401));
-        QCOMPARE(form.minimumSize(), form.maximumSize());
+        QVERIFY(form.size() == QSize(567, 401) && form.minimumSize() == form.maximumSize());
         QVERIFY((form.windowFlags() & Qt::FramelessWindowHint) && form.windowTitle().isEmpty());
         QCOMPARE(form.clientArea().geometry(), QRect(1, 1, 565, 399));
         const QPoint offCentre = form.frameGeometry().center() - form.screen()->geometry().center();
@@ -110,7 +107,8 @@ void WindowTest::windowInEitherDirection()
         for (const auto &[name, control, pixels] : places)
             QVERIFY2(onClient(*control, form.clientArea()) == pixels, name);
 
-        const QColor black(Qt::black), peach = colorOf(ColorValue::LightPeach), orange = colorOf(ColorValue::LightOrange);
+        const QColor black(Qt::black), peach = colorOf(ColorValue::LightPeach), orange = colorOf(ColorValue::LightOrange),
+                     cyan = colorOf(ColorValue::LightCyan);
         // Points from a control's top-left corner, or when negative from its
         // bottom-right one. Button faces keep their colour while disabled.
         QList<std::tuple<const QWidget *, QPoint, QColor>> points{
@@ -129,8 +127,7 @@ void WindowTest::windowInEitherDirection()
             QVERIFY(!covered.intersects(placed.geometry()));
             covered += placed.geometry();
             points << std::tuple{&tile, QPoint(0, 0), black} << std::tuple{&tile, QPoint(-1, -1), black}
-                   << std::tuple{&tile, QPoint(1, 1), colorOf(ColorValue::LightCyan)}
-                   << std::tuple{&tile, tile.rect().center(), colorOf(ColorValue::LightCyan)};
+                   << std::tuple{&tile, QPoint(1, 1), cyan} << std::tuple{&tile, tile.rect().center(), cyan};
         }
         QCOMPARE(covered, QRegion(16, 16, 312, 368));
         QCOMPARE(QPointF(form.Picture1(5).Left(), form.Picture1(5).Top()), QPointF(1410, 1620));
@@ -154,12 +151,10 @@ void WindowTest::windowInEitherDirection()
         for (Integer box : {2, 6, 10, 14, 15, 11, 7, 0, 13, 12, 9, 8, 5, 4, 3, 1})
             expected << &form.Picture1(box);
         expected << &form.Combo1() << &form.cmdExit() << &form.cmdSolve() << &form.cmdStart() << &form.Text1() << &form.Picture1(2);
-        QList<QWidget *> visited{QApplication::focusWidget()};
-        for (int i = 1; i < expected.size(); ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            visited << QApplication::focusWidget();
+        for (QWidget *next : std::as_const(expected)) {
+            QCOMPARE(QApplication::focusWidget(), next);
+            QTest::keyClick(next, Qt::Key_Tab);
         }
-        QCOMPARE(visited, expected);
     }
     QGuiApplication::setLayoutDirection(Qt::LayoutDirectionAuto);
     QCOMPARE(boards[1], boards[0]);
@@ -169,19 +164,17 @@ void WindowTest::inEveryLanguage_data()
 {
     QTest::addColumn<QString>("desktop");
     QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("accessKeys");
     // How a desktop's settings choose, as they do for its other programs.
-    for (const auto &[desktop, language] : {std::pair{"LANG=de_DE.UTF-8 LC_MESSAGES=POSIX LANGUAGE=de", ""}, {"LANGUAGE=de", ""},
-                                           {"LANG=C.UTF-8 LANGUAGE=en_GB:de", ""}, {"LANG=C.UTF-8 LANGUAGE=xx:fr_CA:de", "fr"},
-                                           {"LANG=it_IT.UTF-8 LC_ALL= LC_MESSAGES=ca_ES.UTF-8@valencia", "ca"},
-                                           {"LANG=de_DE.UTF-8 LC_ALL=pt_PT.UTF-8", "pt"}, {"LANG=pt_BR.UTF-8", "pt_BR"},
-                                           {"LANG=de_DE.UTF-8 LANGUAGE=sr@latin", "sr"}})
-        QTest::newRow(desktop) << QString::fromLatin1(desktop) << QString::fromLatin1(language) << QString::fromLatin1(*language ? "" : "SVX");
+    for (const auto &[desktop, language] :
+         {std::pair{"LANG=de_DE.UTF-8 LC_MESSAGES=POSIX LANGUAGE=de", ""}, {"LANGUAGE=de", ""}, {"LANG=C.UTF-8 LANGUAGE=en_GB:de", ""},
+          {"LANG=C.UTF-8 LANGUAGE=xx:fr_CA:de", "fr"}, {"LANG=it_IT.UTF-8 LC_ALL= LC_MESSAGES=ca_ES.UTF-8@valencia", "ca"},
+          {"LANG=de_DE.UTF-8 LC_ALL=pt_PT.UTF-8", "pt"}, {"LANG=pt_BR.UTF-8", "pt_BR"}, {"LANG=de_DE.UTF-8 LANGUAGE=sr@latin", "sr"}})
+        QTest::newRow(desktop) << QString::fromLatin1(desktop) << QString::fromLatin1(language);
     const QStringList sources = QDir(QStringLiteral(VENNARO_SOURCE_DIR "/translations")).entryList({QStringLiteral("vennaro_*.ts")});
     QVERIFY(!sources.isEmpty());
     for (const QString &source : sources) {
         const QString language = source.sliced(8).chopped(3);
-        QTest::newRow(qPrintable(language)) << QStringLiteral("LANG=C.UTF-8 LANGUAGE=") + language << language << QString();
+        QTest::newRow(qPrintable(language)) << QStringLiteral("LANG=C.UTF-8 LANGUAGE=") + language << language;
     }
 }
 
@@ -193,7 +186,6 @@ void WindowTest::inEveryLanguage()
 {
     QFETCH(QString, desktop);
     QFETCH(QString, language);
-    QFETCH(QString, accessKeys);
     QProcessEnvironment environment;
     for (const QString &setting : desktop.split(u' '))
         environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
@@ -237,9 +229,8 @@ void WindowTest::inEveryLanguage()
         QVERIFY2(larger.pixelSize() == size + 1 || (larger.pixelSize() <= size && !fits(larger, text, *control)), qPrintable(text));
     }
     QCOMPARE(QFontInfo(form.Label1().font()).family(), QStringLiteral("Liberation Sans"));
-    QVERIFY(QSet<QChar>(keys.begin(), keys.end()).size() == 3 && !keys.contains(QChar()));
-    if (!accessKeys.isEmpty())
-        QCOMPARE(keys, accessKeys);
+    QVERIFY2(QSet<QChar>(keys.begin(), keys.end()).size() == 3 && !keys.contains(QChar()), qPrintable(keys));
+    QVERIFY2(!language.isEmpty() || keys == u"SVX", qPrintable(keys));
 
     QApplication::setActiveWindow(&form);
     QVERIFY(QTest::qWaitForWindowActive(&form));
