@@ -17,6 +17,7 @@ MovingTile::MovingTile(frmMain &form, FormState &state, MessageBox &messageBox)
 
 void MovingTile::Picture1_Click(Integer Index)
 {
+    state_.TileMoved = false;
     if (!state_.GameStarted)
         return;
     Integer &LoopIndex = state_.LoopIndex;
@@ -44,6 +45,7 @@ void MovingTile::Picture1_Click(Integer Index)
     form_.Picture1(state_.ClickedBox).setPicture(form_.PictureClip1(PictureChoice).cellPicture(Grid::BlankCell));
     form_.Picture1(state_.BlankBox).setPicture(form_.PictureClip1(PictureChoice).cellPicture(state_.ClickedCell));
     form_.Text1().setText(Conversions::numberToText(Arithmetic::add(Conversions::textToNumber(form_.Text1().text()), 1.0)));
+    state_.TileMoved = true;
 }
 
 // The boxes share one coordinate and lie exactly one step apart in the other.
