@@ -79,13 +79,17 @@ void DesktopTest::openBoxAnswers_data()
 {
     QTest::addColumn<int>("style");
     QTest::addColumn<QKeySequence>("repeated");
+    QTest::addColumn<bool>("marked");
     QTest::addColumn<int>("answer");
     const int question = MessageBox::YesNo + MessageBox::Question;
-    QTest::newRow("OK") << int(MessageBox::OkOnly) << QKeySequence() << int(MessageBox::Ok);
-    QTest::newRow("question") << question << QKeySequence() << int(MessageBox::No);
-    QTest::newRow("question, Return repeated") << question << QKeySequence(Qt::Key_Return) << int(MessageBox::No);
-    QTest::newRow("question, Yes's access key repeated") << question << QKeySequence(Qt::ALT | Qt::Key_Y)
-                                                         << int(MessageBox::No);
+    const QKeySequence none;
+    const QKeySequence yes(Qt::ALT | Qt::Key_Y);
+    QTest::newRow("OK") << int(MessageBox::OkOnly) << none << true << int(MessageBox::Ok);
+    QTest::newRow("question") << question << none << true << int(MessageBox::No);
+    QTest::newRow("question, Return repeated") << question << QKeySequence(Qt::Key_Return) << true << int(MessageBox::No);
+    QTest::newRow("question, Return repeated unmarked") << question << QKeySequence(Qt::Key_Return) << false
+                                                        << int(MessageBox::No);
+    QTest::newRow("question, Yes's access key repeated") << question << yes << true << int(MessageBox::No);
 }
 
 // With the real boxes open, a close request for the window asks nothing and
@@ -95,17 +99,27 @@ void DesktopTest::openBoxAnswers()
 {
     QFETCH(int, style);
     QFETCH(QKeySequence, repeated);
+    QFETCH(bool, marked);
     QFETCH(int, answer);
     FormFixture fixture;
     QtMessageBox boxes(&fixture.form);
-    QTimer::singleShot(0, &fixture.form, [&fixture, repeated] {
+    QTimer::singleShot(0, &fixture.form, [&fixture, repeated, marked] {
         fixture.form.windowHandle()->close();
         QWidget *box = QApplication::activeModalWidget();
         if (!repeated.isEmpty()) {
+            const QKeyCombination key = repeated[0];
             // Headless, the box does not take the focus by itself.
             QApplication::setActiveWindow(box);
-            qt_handleKeyEvent(box->windowHandle(), QEvent::KeyPress, repeated[0].key(), repeated[0].keyboardModifiers(),
-                              QString(), true);
+            if (marked) {
+                qt_handleKeyEvent(box->windowHandle(), QEvent::KeyPress, key.key(), key.keyboardModifiers(), QString(), true);
+            } else {
+                // As X11 may bring a repeat: unmarked, in the millisecond of the key's release.
+                for (const QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress}) {
+                    QKeyEvent event(type, key.key(), key.keyboardModifiers());
+                    event.setTimestamp(760);
+                    QApplication::sendEvent(QApplication::focusWidget(), &event);
+                }
+            }
             // An access key clicks its button a moment later.
             QTest::qWait(300);
         }
