@@ -21,19 +21,16 @@ void save(const QImage &image, const QString &path)
         qFatal("cannot write %s", qPrintable(path));
 }
 
-QImage positionPicture(int width, int height)
+// Writes a picture of positionColor at the path, or at WIDTHxHEIGHT.bmp in dir.
+QString writePositionPicture(const QTemporaryDir &dir, int width, int height, QString path = {})
 {
     QImage picture(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
             picture.setPixel(x, y, positionColor(x, y));
-    return picture;
-}
-
-QString writePositionPicture(const QTemporaryDir &dir, int width, int height)
-{
-    const QString path = dir.filePath(QStringLiteral("%1x%2.bmp").arg(width).arg(height));
-    save(positionPicture(width, height), path);
+    if (path.isEmpty())
+        path = dir.filePath(QStringLiteral("%1x%2.bmp").arg(width).arg(height));
+    save(picture, path);
     return path;
 }
 
@@ -54,7 +51,7 @@ private Q_SLOTS:
     {
         QFETCH(int, height);
         const QString path = writePositionPicture(dir_, 313, height);
-        save(positionPicture(2 * 313, 2 * height), path.chopped(4) + QStringLiteral("@2x.png"));
+        writePositionPicture(dir_, 2 * 313, 2 * height, path.chopped(4) + QStringLiteral("@2x.png"));
         const PictureClip clip(path, QString());
         QSet<QPoint> shown;
         for (Integer cell = 0; cell < 16; ++cell) {

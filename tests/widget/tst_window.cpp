@@ -17,16 +17,6 @@
 
 namespace {
 
-QColor colorOf(std::uint32_t value)
-{
-    return ColorValue::toColor(value);
-}
-
-QImage grabbed(QWidget &widget)
-{
-    return widget.grab().toImage();
-}
-
 // A control's pixel rectangle within the client area.
 QRect onClient(const QWidget &control, const QWidget &client)
 {
@@ -106,8 +96,8 @@ private Q_SLOTS:
     void colorsOfAGrab()
     {
         FormFixture fixture;
-        const QImage window = grabbed(fixture.form);
-        const QColor peach = colorOf(ColorValue::LightPeach);
+        const QImage window = fixture.form.grab().toImage();
+        const QColor peach = ColorValue::toColor(ColorValue::LightPeach);
         QCOMPARE(window.pixelColor(0, 0), QColor(Qt::black));
         QCOMPARE(window.pixelColor(window.rect().bottomRight()), QColor(Qt::black));
         QCOMPARE(window.pixelColor(1 + 5, 1 + 5), peach);
@@ -116,25 +106,25 @@ private Q_SLOTS:
             const QRect tile = Twips::toPixels(Layout::tile(box)).translated(1, 1);
             QCOMPARE(window.pixelColor(tile.topLeft()), QColor(Qt::black));
             QCOMPARE(window.pixelColor(tile.bottomRight()), QColor(Qt::black));
-            QCOMPARE(window.pixelColor(tile.topLeft() + QPoint(1, 1)), colorOf(ColorValue::LightCyan));
-            QCOMPARE(window.pixelColor(tile.center()), colorOf(ColorValue::LightCyan));
+            QCOMPARE(window.pixelColor(tile.topLeft() + QPoint(1, 1)), ColorValue::toColor(ColorValue::LightCyan));
+            QCOMPARE(window.pixelColor(tile.center()), ColorValue::toColor(ColorValue::LightCyan));
         }
         // Button faces keep their colour while disabled.
         for (CommandButton *button : {&fixture.form.cmdStart(), &fixture.form.cmdSolve(), &fixture.form.cmdExit()}) {
-            const QImage face = grabbed(*button);
-            QCOMPARE(face.pixelColor(4, 4), colorOf(ColorValue::LightOrange));
-            QCOMPARE(face.pixelColor(face.width() - 5, face.height() - 5), colorOf(ColorValue::LightOrange));
+            const QImage face = button->grab().toImage();
+            QCOMPARE(face.pixelColor(4, 4), ColorValue::toColor(ColorValue::LightOrange));
+            QCOMPARE(face.pixelColor(face.width() - 5, face.height() - 5), ColorValue::toColor(ColorValue::LightOrange));
         }
-        const QImage title = grabbed(fixture.form.Label1());
+        const QImage title = fixture.form.Label1().grab().toImage();
         QCOMPARE(title.pixelColor(2, 2), peach);
         bool navyText = false;
         for (int y = 0; y < title.height(); ++y)
             for (int x = 0; x < title.width(); ++x)
-                navyText |= title.pixelColor(x, y) == colorOf(ColorValue::Navy);
+                navyText |= title.pixelColor(x, y) == ColorValue::toColor(ColorValue::Navy);
         QVERIFY(navyText);
-        QCOMPARE(grabbed(fixture.form.Label2()).pixelColor(2, 2), peach);
-        QCOMPARE(grabbed(fixture.form.Frame2()).pixelColor(5, 5), peach);
-        QCOMPARE(grabbed(fixture.form.Text1()).pixelColor(6, 20), peach);
+        QCOMPARE(fixture.form.Label2().grab().toImage().pixelColor(2, 2), peach);
+        QCOMPARE(fixture.form.Frame2().grab().toImage().pixelColor(5, 5), peach);
+        QCOMPARE(fixture.form.Text1().grab().toImage().pixelColor(6, 20), peach);
         QCOMPARE(fixture.form.Combo1().palette().color(QPalette::Base), peach);
     }
 
