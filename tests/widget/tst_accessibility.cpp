@@ -1,14 +1,10 @@
 #include "FormFixture.h"
 #include "pictures/Grid.h"
-#include "ui/CommandButton.h"
-#include "ui/TileBox.h"
 
 #include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QTest>
 
 namespace {
 

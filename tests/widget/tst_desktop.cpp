@@ -1,14 +1,10 @@
 #include "FormFixture.h"
 #include "app/QtMessageBox.h"
 #include "runtime/QtProgramEnd.h"
-#include "ui/CommandButton.h"
-#include "ui/TileBox.h"
 
 #include <QComboBox>
-#include <QLineEdit>
 #include <QProcess>
 #include <QStyle>
-#include <QTest>
 #include <QTimer>
 #include <QWindow>
 #include <memory>

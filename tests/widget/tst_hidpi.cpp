@@ -1,11 +1,9 @@
 // Runs at the scale QT_SCALE_FACTOR gives; CTest runs it at 1, 1.25, 1.5 and 2.
 #include "BlackRuns.h"
 #include "FormFixture.h"
-#include "ui/TileBox.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTest>
 
 namespace {
 

@@ -1,8 +1,5 @@
 #include "FormFixture.h"
 #include "pictures/Grid.h"
-#include "ui/TileBox.h"
-
-#include <QTest>
 
 namespace {
 

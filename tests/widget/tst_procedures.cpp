@@ -1,12 +1,8 @@
 #include "FormFixture.h"
 #include "game/DealParity.h"
 #include "ui/ColorValue.h"
-#include "ui/CommandButton.h"
-#include "ui/TileBox.h"
 
 #include <QComboBox>
-#include <QLineEdit>
-#include <QTest>
 
 namespace {
 

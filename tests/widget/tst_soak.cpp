@@ -1,9 +1,6 @@
 #include "FormFixture.h"
-#include "ui/CommandButton.h"
-#include "ui/TileBox.h"
 
 #include <QComboBox>
-#include <QTest>
 #include <random>
 
 namespace {

@@ -2,18 +2,14 @@
 #include "app/Translation.h"
 #include "ui/ColorValue.h"
 #include "ui/Layout.h"
-#include "ui/CommandButton.h"
-#include "ui/TileBox.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTest>
 
 namespace {
 
