@@ -13,7 +13,7 @@ ApplicationSetUp::ApplicationSetUp()
     // No display name: Qt would append it to every window title.
     QApplication::setApplicationName(QStringLiteral("Vennaro"));
     QApplication::setApplicationVersion(QStringLiteral(VENNARO_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("vennaro"));
+    QApplication::setDesktopFileName(QStringLiteral(VENNARO_APP_ID));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // One face for every control, so no other font is ever loaded.
     QFont font = QApplication::font();

@@ -13,8 +13,10 @@ TEST_PACKAGES=(
   xvfb xauth xdotool x11-utils openbox
   dbus-daemon at-spi2-core python3-minimal python3-pyatspi weston
   orca speech-dispatcher espeak-ng speech-dispatcher-espeak-ng
-  desktop-file-utils appstream dpkg-dev
-  qt6-translations-l10n
+  desktop-file-utils appstream dpkg-dev lintian devscripts binutils
+  # Qt's own words, and the fonts a desktop in Hebrew, Arabic, Persian, Hindi,
+  # Chinese, Japanese or Korean has for what Liberation Sans lacks.
+  qt6-translations-l10n fonts-dejavu-core fonts-kacst fonts-farsiweb fonts-lohit-deva fonts-noto-cjk
 )
 
 # Every outside program that a script or test runs, and the package that
@@ -41,6 +43,7 @@ declare -A PROGRAM_PACKAGE=(
   [desktop-file-validate]=desktop-file-utils
   [appstreamcli]=appstream
   [dpkg-shlibdeps]=dpkg-dev
+  [lintian]=lintian [hardening-check]=devscripts [readelf]=binutils
 )
 
 # require_programs PROGRAM...: fails, naming the Debian packages to install,

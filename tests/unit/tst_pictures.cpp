@@ -75,7 +75,7 @@ private Q_SLOTS:
         QVERIFY(!shown.contains(QPoint(0, 368)));
     }
 
-    void identityOfCells()
+    void identityOfCellsAndBadRequests()
     {
         const PictureClip clip(writePositionPicture(dir_, 313, 369), QString());
         const PictureClip other(writePositionPicture(dir_, 313, 370), QString());
@@ -89,11 +89,6 @@ private Q_SLOTS:
         }
         QCOMPARE(handles.size(), 32);
         QCOMPARE(CellPicture().Handle(), 0);
-    }
-
-    void badRequestsAreErrors()
-    {
-        const PictureClip clip(writePositionPicture(dir_, 313, 369), QString());
         QVERIFY_THROWS_EXCEPTION(RuntimeError, clip.cellPicture(-1));
         QVERIFY_THROWS_EXCEPTION(RuntimeError, clip.cellPicture(16));
         const PictureClip missing(dir_.filePath(QStringLiteral("missing.bmp")), QString());
