@@ -1,5 +1,4 @@
 #include "FormFixture.h"
-#include "pictures/Grid.h"
 
 namespace {
 
@@ -33,14 +32,6 @@ void send(int key, const Stroke &stroke)
     QKeyEvent event(stroke.type, key, Qt::NoModifier, QStringLiteral(" "), stroke.repeat);
     event.setTimestamp(stroke.time);
     QApplication::sendEvent(QApplication::focusWidget(), &event);
-}
-
-int focusedBox(const frmMain &form)
-{
-    for (Integer box = 0; box < Grid::CellCount; ++box)
-        if (form.Picture1(box).hasFocus())
-            return box;
-    return -1;
 }
 
 } // namespace
@@ -118,7 +109,7 @@ private Q_SLOTS:
             send(key, stroke);
         QCOMPARE(fixture.board(), expected);
         QCOMPARE(fixture.counter(), moves ? QStringLiteral("1") : QStringLiteral("0"));
-        QCOMPARE(focusedBox(fixture.form), focus);
+        QCOMPARE(QApplication::focusWidget(), &fixture.form.Picture1(Integer(focus)));
         QCOMPARE(fixture.messageBox.shown.size(), refusals);
         for (const ScriptedMessageBox::Shown &refusal : std::as_const(fixture.messageBox.shown))
             QCOMPARE(refusal.prompt, QStringLiteral("Cannot move !!!"));
