@@ -5,7 +5,9 @@
 bool RepeatedKeyFilter::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
-    if ((type == QEvent::KeyPress || type == QEvent::ShortcutOverride) && static_cast<QKeyEvent *>(event)->isAutoRepeat()) {
+    if (type == QEvent::KeyRelease)
+        repeat_.release(*static_cast<QKeyEvent *>(event));
+    if ((type == QEvent::KeyPress || type == QEvent::ShortcutOverride) && repeat_.isRepeat(*static_cast<QKeyEvent *>(event))) {
         // Accepted as the control's own key, the press reaches no shortcut.
         event->accept();
         return true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/KeyRepeat.h"
+
 #include <QObject>
 
 // Keeps a key that the keyboard repeats while it is held from answering a
@@ -14,4 +16,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    KeyRepeat repeat_;
 };

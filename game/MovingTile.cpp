@@ -37,6 +37,7 @@ void MovingTile::Picture1_Click(Integer Index)
     const TileBox &clicked = form_.Picture1(state_.ClickedBox);
     const Boolean sameRow = besideAlong(hole.Top(), clicked.Top(), hole.Left(), clicked.Left(), HorizontalStep);
     if (!sameRow && !besideAlong(hole.Left(), clicked.Left(), hole.Top(), clicked.Top(), VerticalStep)) {
+        //: Message box for a click on a box that is not beside the hole.
         messageBox_.show(QCoreApplication::translate("MovingTile", "Cannot move !!!"), MessageBox::OkOnly);
         return;
     }

@@ -149,7 +149,7 @@ void TileBox::keyPressEvent(QKeyEvent *event)
     const int key = event->key();
     if (plain && key == Qt::Key_Space) {
         markFocus(true);
-        if (!event->isAutoRepeat())
+        if (!spaceRepeat_.isRepeat(*event))
             click();
     } else if (plain && (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down)) {
         markFocus(true);
@@ -159,6 +159,12 @@ void TileBox::keyPressEvent(QKeyEvent *event)
     } else {
         QWidget::keyPressEvent(event);
     }
+}
+
+void TileBox::keyReleaseEvent(QKeyEvent *event)
+{
+    spaceRepeat_.release(*event);
+    QWidget::keyReleaseEvent(event);
 }
 
 // The box one step from this one in the arrow's direction, or none at the edge.

@@ -2,6 +2,7 @@
 
 #include "pictures/PictureClip.h"
 #include "runtime/Arithmetic.h"
+#include "ui/KeyRepeat.h"
 #include "ui/Twips.h"
 
 #include <QWidget>
@@ -43,6 +44,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
 
 private:
@@ -60,4 +62,5 @@ private:
     // When this box last took a press, in Qt's event time.
     ulong pressTime_ = 0;
     bool focusMarked_ = false;
+    KeyRepeat spaceRepeat_;
 };

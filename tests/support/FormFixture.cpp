@@ -1,13 +1,8 @@
 #include "FormFixture.h"
 
-#include "ui/CommandButton.h"
-#include "ui/TileBox.h"
-
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
-#include <QLineEdit>
-#include <QTest>
 
 FormFixture::FormFixture(std::uint64_t seed)
     : random(seed), events(form, messageBox, random, programEnd)
@@ -33,27 +28,6 @@ void FormFixture::choose(int entry)
     form.activateWindow();
     if (!QTest::qWaitForWindowActive(&form))
         qFatal("the window did not get its focus back");
-}
-
-void FormFixture::start()
-{
-    QTest::mouseClick(&form.cmdStart(), Qt::LeftButton);
-}
-
-void FormFixture::startGame(int entry)
-{
-    choose(entry);
-    start();
-}
-
-void FormFixture::solve()
-{
-    QTest::mouseClick(&form.cmdSolve(), Qt::LeftButton);
-}
-
-void FormFixture::clickTile(int box)
-{
-    QTest::mouseClick(&form.Picture1(Integer(box)), Qt::LeftButton);
 }
 
 int FormFixture::clickBesideHole()
@@ -85,14 +59,4 @@ void FormFixture::arrange(const Board &arrangement)
     for (int box = 0; box < Grid::CellCount; ++box)
         form.Picture1(Integer(box)).setPicture(
             form.PictureClip1(events.state().PictureChoice).cellPicture(Integer(arrangement[std::size_t(box)])));
-}
-
-int FormFixture::hole() const
-{
-    return Boards::hole(board());
-}
-
-QString FormFixture::counter() const
-{
-    return form.Text1().text();
 }

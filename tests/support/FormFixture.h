@@ -6,7 +6,12 @@
 #include "ScriptedRandom.h"
 #include "app/ApplicationSetUp.h"
 #include "app/FormEvents.h"
+#include "ui/CommandButton.h"
+#include "ui/TileBox.h"
 #include "ui/frmMain.h"
+
+#include <QLineEdit>
+#include <QTest>
 
 // The window with its procedures wired to scripted services, set up, loaded
 // and shown as the program does, and ways to act on it through its real
@@ -16,11 +21,15 @@ public:
     explicit FormFixture(std::uint64_t seed = 1);
 
     void choose(int entry);
-    void start();
+    void start() { QTest::mouseClick(&form.cmdStart(), Qt::LeftButton); }
     // Chooses the entry and deals it with Start.
-    void startGame(int entry = 0);
-    void solve();
-    void clickTile(int box);
+    void startGame(int entry = 0)
+    {
+        choose(entry);
+        start();
+    }
+    void solve() { QTest::mouseClick(&form.cmdSolve(), Qt::LeftButton); }
+    void clickTile(int box) { QTest::mouseClick(&form.Picture1(Integer(box)), Qt::LeftButton); }
     // Clicks a box beside the hole: a move; returns the box clicked.
     int clickBesideHole();
 
@@ -29,8 +38,8 @@ public:
     Board board() const;
     // Puts cell arrangement[i] into box i, as a deal would leave it.
     void arrange(const Board &arrangement);
-    int hole() const;
-    QString counter() const;
+    int hole() const { return Boards::hole(board()); }
+    QString counter() const { return form.Text1().text(); }
 
     ApplicationSetUp setUp;
     ScriptedMessageBox messageBox;

@@ -37,33 +37,30 @@ class DealParityTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void boardsReachedByMoves();
-    void firstTwoTileBoxesSkipTheHole();
-};
-
-// Every board that moves reach is solvable, and exchanging its first two
-// tiles makes it unsolvable.
-void DealParityTest::boardsReachedByMoves()
-{
-    std::mt19937 engine(7);
-    for (int round = 0; round < 2000; ++round) {
-        DealParity::Arrangement board = arrangement(shuffledByMoves(engine, round % 97));
-        QVERIFY(DealParity::isSolvable(board));
-        const auto [first, second] = DealParity::firstTwoTileBoxes(board);
-        std::swap(board(first), board(second));
-        QVERIFY(!DealParity::isSolvable(board));
+    // Every board that moves reach is solvable, and exchanging its first two
+    // tiles makes it unsolvable.
+    void boardsReachedByMoves()
+    {
+        std::mt19937 engine(7);
+        for (int round = 0; round < 2000; ++round) {
+            DealParity::Arrangement board = arrangement(shuffledByMoves(engine, round % 97));
+            QVERIFY(DealParity::isSolvable(board));
+            const auto [first, second] = DealParity::firstTwoTileBoxes(board);
+            std::swap(board(first), board(second));
+            QVERIFY(!DealParity::isSolvable(board));
+        }
     }
-}
 
-void DealParityTest::firstTwoTileBoxesSkipTheHole()
-{
-    DealParity::Arrangement board = arrangement(Boards::inOrder());
-    QCOMPARE(DealParity::firstTwoTileBoxes(board), std::make_pair(Integer(0), Integer(1)));
-    std::swap(board(0), board(Grid::BlankCell));
-    QCOMPARE(DealParity::firstTwoTileBoxes(board), std::make_pair(Integer(1), Integer(2)));
-    std::swap(board(0), board(1));
-    QCOMPARE(DealParity::firstTwoTileBoxes(board), std::make_pair(Integer(0), Integer(2)));
-}
+    void firstTwoTileBoxesSkipTheHole()
+    {
+        DealParity::Arrangement board = arrangement(Boards::inOrder());
+        QCOMPARE(DealParity::firstTwoTileBoxes(board), std::make_pair(Integer(0), Integer(1)));
+        std::swap(board(0), board(Grid::BlankCell));
+        QCOMPARE(DealParity::firstTwoTileBoxes(board), std::make_pair(Integer(1), Integer(2)));
+        std::swap(board(0), board(1));
+        QCOMPARE(DealParity::firstTwoTileBoxes(board), std::make_pair(Integer(0), Integer(2)));
+    }
+};
 
 QTEST_GUILESS_MAIN(DealParityTest)
 #include "tst_dealparity.moc"

@@ -215,7 +215,7 @@ def check_box_speech(heard, place):
 def start_game(orca, language):
     """The game as a desktop set to the language starts it, once Orca read its
     window taking the focus (given without a click)."""
-    game = subprocess.Popen([sys.argv[1]], env=dict(os.environ, QT_QPA_PLATFORM="xcb", LANGUAGE=language))
+    game = subprocess.Popen([sys.argv[1]], env=dict(os.environ, QT_QPA_PLATFORM="xcb", LC_ALL="C.UTF-8", LANGUAGE=language))
     window = wait_for("the game's window", lambda: xdotool("search", "--onlyvisible", "--pid", str(game.pid), check=False).split())[0]
     orca.hear("focus", re.escape(words(language)("Picture")) + " combo box", "Orca to read the window", "windowfocus", window)
     return game
