@@ -254,7 +254,7 @@ void DesktopTest::memoryStaysFlatOverMessageBoxes()
                      << QStringLiteral("0.03");
         }
         constexpr int RoundMs = 200;
-        return display_->run(QStringLiteral("xdotool"), commands, times * RoundMs).has_value();
+        return display_->xdotool(commands, times * RoundMs).has_value();
     };
     X_VERIFY(refuse(100));
     QTest::qWait(QuietMs);
