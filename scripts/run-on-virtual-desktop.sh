@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
 # Runs a command on a virtual desktop of its own: a display from xvfb-run, a
 # session bus from dbus-run-session, and with --window-manager openbox
-# managing the windows. Fails, naming the packages to install, when a
-# program it or the command needs is missing.
+# managing the windows.
 #
-#   scripts/run-on-virtual-desktop.sh SERVER_NUMBER [--window-manager] [--needs "PROGRAM..."] COMMAND...
+#   scripts/run-on-virtual-desktop.sh SERVER_NUMBER [--window-manager] COMMAND...
 #
 # SERVER_NUMBER is where the search for a free display starts; tests that run
 # at the same time start from numbers far enough apart.
@@ -18,11 +17,6 @@ if [[ "${1:-}" == --window-manager ]]; then
   window_manager=yes
   shift
 fi
-if [[ "${1:-}" == --needs ]]; then
-  read -ra needed <<<"$2"
-  require_programs "${needed[@]}"
-  shift 2
-fi
 
 XDG_RUNTIME_DIR=$(mktemp -d)
 export XDG_RUNTIME_DIR
@@ -34,14 +28,12 @@ cleanup() {
 trap cleanup EXIT
 
 if [[ -n "$window_manager" ]]; then
-  require_programs openbox xprop
-  openbox --sm-disable &
+  # Openbox runs its start-up command once it manages the screen; the command
+  # opens a pipe that the script waits on, or gives up when the script ended.
+  mkfifo "$XDG_RUNTIME_DIR/managing"
+  openbox --sm-disable --startup "timeout 20 cp /dev/null $XDG_RUNTIME_DIR/managing" &
   manager_pid=$!
-  # A window manager announces itself on the root window once it manages it.
-  for ((tries = 0; tries < 100; tries++)); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-  done
+  timeout 20 cat "$XDG_RUNTIME_DIR/managing" || { echo "openbox did not start" >&2; exit 1; }
 fi
 
 "$@"
