@@ -46,7 +46,22 @@
     <name>MovingTile</name>
     <message>
         <source>Cannot move !!!</source>
-        <translation>No es pot moure !!!</translation>
+        <translation>No es pot moure!!!</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>D'acord</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sí</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
     </message>
 </context>
 <context>

@@ -46,7 +46,22 @@
     <name>MovingTile</name>
     <message>
         <source>Cannot move !!!</source>
-        <translation>Tímto nelze pohnout !!!</translation>
+        <translation>Tímto nelze pohnout!!!</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ano</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Ne</translation>
     </message>
 </context>
 <context>

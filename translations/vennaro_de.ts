@@ -46,7 +46,22 @@
     <name>MovingTile</name>
     <message>
         <source>Cannot move !!!</source>
-        <translation>Zug nicht möglich !!!</translation>
+        <translation>Zug nicht möglich!!!</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
     </message>
 </context>
 <context>

@@ -46,7 +46,22 @@
     <name>MovingTile</name>
     <message>
         <source>Cannot move !!!</source>
-        <translation>Siirto ei onnistu !!!</translation>
+        <translation>Siirto ei onnistu!!!</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Kyllä</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Ei</translation>
     </message>
 </context>
 <context>

@@ -31,15 +31,15 @@
     </message>
     <message>
         <source>The picture is in order again.</source>
-        <translation>L’image est de nouveau en ordre.</translation>
+        <translation>L’image est de nouveau reconstituée.</translation>
     </message>
     <message>
         <source>New game. The hole is at row %1, column %2.</source>
-        <translation>Nouvelle partie. Le trou est en ligne %1, colonne %2.</translation>
+        <translation>Nouvelle partie. La case vide est à la ligne %1, colonne %2.</translation>
     </message>
     <message>
         <source>Piece %1 moved to row %2, column %3. Moves: %4.</source>
-        <translation>Pièce %1 déplacée en ligne %2, colonne %3. Coups&#xa0;: %4.</translation>
+        <translation>Pièce %1 déplacée à la ligne %2, colonne %3. Coups&#xa0;: %4.</translation>
     </message>
 </context>
 <context>
@@ -47,6 +47,21 @@
     <message>
         <source>Cannot move !!!</source>
         <translation>Déplacement impossible&#xa0;!!!</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
     </message>
 </context>
 <context>
@@ -95,7 +110,7 @@
     </message>
     <message>
         <source>Hole</source>
-        <translation>Trou</translation>
+        <translation>Case vide</translation>
     </message>
     <message>
         <source>Piece %1</source>

@@ -35,18 +35,33 @@
     </message>
     <message>
         <source>New game. The hole is at row %1, column %2.</source>
-        <translation>Nova igra. Praznina je u retku %1, stupcu %2.</translation>
+        <translation>Nova igra. Prazno polje je u retku %1, stupcu %2.</translation>
     </message>
     <message>
         <source>Piece %1 moved to row %2, column %3. Moves: %4.</source>
-        <translation>Dio %1 pomaknut u redak %2, stupac %3. Potezi: %4.</translation>
+        <translation>Pločica %1 pomaknuta u redak %2, stupac %3. Potezi: %4.</translation>
     </message>
 </context>
 <context>
     <name>MovingTile</name>
     <message>
         <source>Cannot move !!!</source>
-        <translation>Pomak nije moguć !!!</translation>
+        <translation>Pomak nije moguć!!!</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>U redu</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Da</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Ne</translation>
     </message>
 </context>
 <context>
@@ -95,11 +110,11 @@
     </message>
     <message>
         <source>Hole</source>
-        <translation>Praznina</translation>
+        <translation>Prazno polje</translation>
     </message>
     <message>
         <source>Piece %1</source>
-        <translation>Dio %1</translation>
+        <translation>Pločica %1</translation>
     </message>
 </context>
 <context>

@@ -35,18 +35,33 @@
     </message>
     <message>
         <source>New game. The hole is at row %1, column %2.</source>
-        <translation>Nuova partita. Il buco è alla riga %1, colonna %2.</translation>
+        <translation>Nuova partita. La casella vuota è alla riga %1, colonna %2.</translation>
     </message>
     <message>
         <source>Piece %1 moved to row %2, column %3. Moves: %4.</source>
-        <translation>Pezzo %1 spostato alla riga %2, colonna %3. Mosse: %4.</translation>
+        <translation>Tessera %1 spostata alla riga %2, colonna %3. Mosse: %4.</translation>
     </message>
 </context>
 <context>
     <name>MovingTile</name>
     <message>
         <source>Cannot move !!!</source>
-        <translation>Impossibile spostare !!!</translation>
+        <translation>Impossibile spostare!!!</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sì</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
     </message>
 </context>
 <context>
@@ -95,11 +110,11 @@
     </message>
     <message>
         <source>Hole</source>
-        <translation>Buco</translation>
+        <translation>Casella vuota</translation>
     </message>
     <message>
         <source>Piece %1</source>
-        <translation>Pezzo %1</translation>
+        <translation>Tessera %1</translation>
     </message>
 </context>
 <context>

@@ -39,25 +39,40 @@
     </message>
     <message>
         <source>Piece %1 moved to row %2, column %3. Moves: %4.</source>
-        <translation>Stuk %1 verschoven naar rij %2, kolom %3. Zetten: %4.</translation>
+        <translation>Stukje %1 verschoven naar rij %2, kolom %3. Zetten: %4.</translation>
     </message>
 </context>
 <context>
     <name>MovingTile</name>
     <message>
         <source>Cannot move !!!</source>
-        <translation>Kan niet verschuiven !!!</translation>
+        <translation>Kan niet verschuiven!!!</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nee</translation>
     </message>
 </context>
 <context>
     <name>Quitting</name>
     <message>
         <source>Are you sure you want to quit?</source>
-        <translation>Weet u zeker dat u wilt stoppen?</translation>
+        <translation>Weet u zeker dat u wilt afsluiten?</translation>
     </message>
     <message>
         <source>Quit?</source>
-        <translation>Stoppen?</translation>
+        <translation>Afsluiten?</translation>
     </message>
 </context>
 <context>
@@ -99,7 +114,7 @@
     </message>
     <message>
         <source>Piece %1</source>
-        <translation>Stuk %1</translation>
+        <translation>Stukje %1</translation>
     </message>
 </context>
 <context>
@@ -122,7 +137,7 @@
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation>&amp;Begin</translation>
+        <translation>&amp;Starten</translation>
     </message>
     <message>
         <source>Sol&amp;ve</source>
@@ -130,7 +145,7 @@
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;Stoppen</translation>
+        <translation>&amp;Afsluiten</translation>
     </message>
     <message>
         <source>Number of Moves</source>

@@ -35,7 +35,7 @@
     </message>
     <message>
         <source>New game. The hole is at row %1, column %2.</source>
-        <translation>Nowa gra. Luka jest w wierszu %1, kolumnie %2.</translation>
+        <translation>Nowa gra. Puste pole jest w wierszu %1, kolumnie %2.</translation>
     </message>
     <message>
         <source>Piece %1 moved to row %2, column %3. Moves: %4.</source>
@@ -46,7 +46,22 @@
     <name>MovingTile</name>
     <message>
         <source>Cannot move !!!</source>
-        <translation>Nie można przesunąć !!!</translation>
+        <translation>Nie można przesunąć!!!</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Tak</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nie</translation>
     </message>
 </context>
 <context>
@@ -95,7 +110,7 @@
     </message>
     <message>
         <source>Hole</source>
-        <translation>Luka</translation>
+        <translation>Puste pole</translation>
     </message>
     <message>
         <source>Piece %1</source>

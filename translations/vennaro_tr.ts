@@ -35,18 +35,33 @@
     </message>
     <message>
         <source>New game. The hole is at row %1, column %2.</source>
-        <translation>Yeni oyun. Boşluk %1. satır, %2. sütunda.</translation>
+        <translation>Yeni oyun. Boşluk: satır %1, sütun %2.</translation>
     </message>
     <message>
         <source>Piece %1 moved to row %2, column %3. Moves: %4.</source>
-        <translation>Parça %1, %2. satır, %3. sütuna taşındı. Hamle: %4.</translation>
+        <translation>Parça %1 taşındı: satır %2, sütun %3. Hamle: %4.</translation>
     </message>
 </context>
 <context>
     <name>MovingTile</name>
     <message>
         <source>Cannot move !!!</source>
-        <translation>Hamle yapılamaz !!!</translation>
+        <translation>Hamle yapılamaz!!!</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Evet</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Hayır</translation>
     </message>
 </context>
 <context>

@@ -46,7 +46,22 @@
     <name>MovingTile</name>
     <message>
         <source>Cannot move !!!</source>
-        <translation>Хід неможливий !!!</translation>
+        <translation>Хід неможливий!!!</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>Т&amp;ак</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Ні</translation>
     </message>
 </context>
 <context>
