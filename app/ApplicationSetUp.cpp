@@ -1,17 +1,19 @@
 #include "app/ApplicationSetUp.h"
 
+#include "ui/FormAccessibility.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFont>
 #include <QIcon>
 #include <QStyleFactory>
 
-void ApplicationSetUp::apply()
+ApplicationSetUp::ApplicationSetUp()
 {
     // No display name: Qt would append it to every window title.
     QApplication::setApplicationName(QStringLiteral("Vennaro"));
     QApplication::setApplicationVersion(QStringLiteral(VENNARO_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("vennaro"));
+    QApplication::setDesktopFileName(QStringLiteral(VENNARO_APP_ID));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // One face for every control, so no other font is ever loaded.
     QFont font = QApplication::font();
@@ -23,4 +25,5 @@ void ApplicationSetUp::apply()
     for (const QString &size : sizes.entryList())
         icon.addFile(sizes.filePath(size + QStringLiteral("/apps/vennaro.png")));
     QApplication::setWindowIcon(icon);
+    FormAccessibility::installFactory();
 }

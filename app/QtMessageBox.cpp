@@ -1,5 +1,7 @@
 #include "app/QtMessageBox.h"
 
+#include "app/RepeatedKeyFilter.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -65,6 +67,9 @@ QMessageBox &QtMessageBox::boxFor(int style)
             box->setDefaultButton(QMessageBox::Ok);
             box->setEscapeButton(QMessageBox::Ok);
         }
+        auto *filter = new RepeatedKeyFilter(box);
+        for (QAbstractButton *button : box->buttons())
+            button->installEventFilter(filter);
     }
     return *box;
 }

@@ -7,39 +7,16 @@
 #include "ui/frmMain.h"
 
 #include <QApplication>
-#include <QList>
 #include <QLocale>
 #include <QStringList>
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
-#include <utility>
 
 namespace {
 
-struct HeldMessage {
-    QtMsgType type;
-    QByteArray category;
-    QString text;
-};
-
-QList<HeldMessage> heldMessages;
-QtMessageHandler qtMessageHandler = nullptr;
-
-void passOn(const HeldMessage &message)
-{
-    qtMessageHandler(message.type,
-                     QMessageLogContext(nullptr, 0, nullptr, message.category.isNull() ? nullptr : message.category.constData()),
-                     message.text);
-}
-
-// What Qt's X11 and Wayland plug-ins say when they cannot reach their display.
-bool saysNoDisplay(const HeldMessage &message)
-{
-    return message.text.startsWith(QLatin1String("could not connect to display"))
-        || message.text.startsWith(QLatin1String("Failed to create wl_display"));
-}
+// What Qt says while it opens the display, held back until it has.
+QStringList heldMessages;
+bool displayUnreachable = false;
 
 // Qt gives up on a display it cannot open with a fatal message about
 // reinstalling the program, and an abort. Say instead which display could not
@@ -48,46 +25,39 @@ bool saysNoDisplay(const HeldMessage &message)
 // to be torn down.
 void holdMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
-    heldMessages.append({type, QByteArray(context.category), text});
+    // What Qt's X11 and Wayland plug-ins say when they cannot reach their display.
+    displayUnreachable = displayUnreachable || text.startsWith(QLatin1String("could not connect to display"))
+                      || text.startsWith(QLatin1String("Failed to create wl_display"));
+    heldMessages << qFormatLogMessage(type, context, text);
     if (type != QtFatalMsg)
         return;
-    if (std::none_of(heldMessages.cbegin(), heldMessages.cend(), saysNoDisplay)) {
-        for (const HeldMessage &message : std::as_const(heldMessages))
-            passOn(message);
-        std::_Exit(1);
+    if (displayUnreachable) {
+        QStringList settings;
+        for (const char *variable : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DISPLAY"}) {
+            if (const QString value = qEnvironmentVariable(variable); !value.isEmpty())
+                settings << QStringLiteral("%1=%2").arg(QLatin1String(variable), value);
+        }
+        heldMessages = {QStringLiteral("vennaro: cannot open a display to show the game's window on (%1).\n"
+                                       "Start it from a desktop session, or in a virtual display: xvfb-run vennaro")
+                            .arg(settings.isEmpty() ? QStringLiteral("DISPLAY is not set") : settings.join(QStringLiteral(", ")))};
     }
-    QStringList settings;
-    for (const char *variable : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DISPLAY"}) {
-        if (const QString value = qEnvironmentVariable(variable); !value.isEmpty())
-            settings << QStringLiteral("%1=%2").arg(QLatin1String(variable), value);
-    }
-    std::fprintf(stderr,
-                 "vennaro: cannot open a display to show the game's window on (%s).\n"
-                 "Start it from a desktop session, or in a virtual display: xvfb-run vennaro\n",
-                 settings.isEmpty() ? "DISPLAY is not set" : qPrintable(settings.join(QStringLiteral(", "))));
+    std::fprintf(stderr, "%s\n", qPrintable(heldMessages.join(u'\n')));
     std::_Exit(1);
-}
-
-// Connects to the display: a Wayland compositor when one is reachable and Qt's
-// plugin for it is installed, the X server otherwise. What Qt says on the way
-// comes out only once a display is open.
-std::unique_ptr<QApplication> openDisplay(int &argc, char **argv)
-{
-    qtMessageHandler = qInstallMessageHandler(holdMessage);
-    auto application = std::make_unique<QApplication>(argc, argv);
-    qInstallMessageHandler(qtMessageHandler);
-    for (const HeldMessage &message : std::as_const(heldMessages))
-        passOn(message);
-    heldMessages.clear();
-    return application;
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    const std::unique_ptr<QApplication> application = openDisplay(argc, argv);
-    ApplicationSetUp::apply();
+    // The display: a Wayland compositor when one is reachable and Qt's plugin
+    // for it is installed, the X server otherwise.
+    qInstallMessageHandler(holdMessage);
+    const QApplication application(argc, argv);
+    qInstallMessageHandler(nullptr);
+    for (const QString &message : std::as_const(heldMessages))
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+
+    const ApplicationSetUp setUp;
     const Translation translation(QLocale::system().uiLanguages());
 
     frmMain form;

@@ -4,7 +4,8 @@
 
 include(GNUInstallDirs)
 
-set(VENNARO_APPSTREAM_ID org.vennaro.vennaro)
+set(VENNARO_PACKAGE_MAINTAINER "The Vennaro developers <maintainers@vennaro.invalid>" CACHE STRING
+    "Maintainer of the .deb, as its control file and changelog name them")
 set(VENNARO_SCREENSHOT_URL "" CACHE STRING
     "Public web address of docs/screenshot.png; AppStream takes no local files, so without one the metadata has no screenshot")
 
@@ -18,17 +19,24 @@ if(WIN32)
                INCLUDE_DIRECTORIES ${PROJECT_SOURCE_DIR}/assets/icon)
 endif()
 
-install(TARGETS vennaro RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Debian keeps games apart from other programs, in /usr/games.
+set(VENNARO_INSTALL_GAMESDIR games)
+install(TARGETS vennaro RUNTIME DESTINATION ${VENNARO_INSTALL_GAMESDIR})
 
 if(UNIX AND NOT APPLE)
-  install(FILES ${CMAKE_CURRENT_LIST_DIR}/vennaro.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  # The compiler's version stamp is of no use in the installed program; Debian's
+  # own packages leave it out too.
+  install(CODE "execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
+    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${VENNARO_INSTALL_GAMESDIR}/vennaro\" COMMAND_ERROR_IS_FATAL ANY)")
+
+  install(FILES ${CMAKE_CURRENT_LIST_DIR}/${VENNARO_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 
   foreach(size 16 22 24 32 48 64 128 256)
     install(FILES ${PROJECT_SOURCE_DIR}/assets/icon/hicolor/${size}x${size}/apps/vennaro.png
-            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME ${VENNARO_APP_ID}.png)
   endforeach()
   install(FILES ${PROJECT_SOURCE_DIR}/assets/icon/vennaro.svg
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${VENNARO_APP_ID}.svg)
 
   if(VENNARO_SCREENSHOT_URL)
     set(VENNARO_APPSTREAM_SCREENSHOTS [[
@@ -42,16 +50,21 @@ if(UNIX AND NOT APPLE)
   else()
     set(VENNARO_APPSTREAM_SCREENSHOTS "")
   endif()
-  configure_file(${CMAKE_CURRENT_LIST_DIR}/vennaro.metainfo.xml.in
-                 ${CMAKE_CURRENT_BINARY_DIR}/${VENNARO_APPSTREAM_ID}.metainfo.xml @ONLY)
-  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${VENNARO_APPSTREAM_ID}.metainfo.xml
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/${VENNARO_APP_ID}.metainfo.xml.in
+                 ${CMAKE_CURRENT_BINARY_DIR}/${VENNARO_APP_ID}.metainfo.xml @ONLY)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${VENNARO_APP_ID}.metainfo.xml
           DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
+  # Compressed as Debian wants them: at most, with no name or time inside.
+  foreach(document vennaro.6 changelog)
+    configure_file(${CMAKE_CURRENT_LIST_DIR}/${document}.in ${CMAKE_CURRENT_BINARY_DIR}/${document} @ONLY)
+    execute_process(COMMAND gzip -9nkf ${document} WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+                    COMMAND_ERROR_IS_FATAL ANY)
+  endforeach()
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/vennaro.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
   install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME copyright)
 endif()
-
-set(VENNARO_PACKAGE_MAINTAINER "The Vennaro developers <maintainers@vennaro.invalid>" CACHE STRING
-    "Maintainer field of the .deb")
 
 set(CPACK_PACKAGE_NAME vennaro)
 set(CPACK_PACKAGE_CONTACT "${VENNARO_PACKAGE_MAINTAINER}")

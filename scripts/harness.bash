@@ -12,7 +12,7 @@ TEST_PACKAGES=(
   xvfb xauth xdotool openbox
   dbus-daemon at-spi2-core python3-minimal python3-pyatspi weston
   orca speech-dispatcher espeak-ng speech-dispatcher-espeak-ng
-  desktop-file-utils appstream dpkg-dev
+  desktop-file-utils appstream dpkg-dev lintian devscripts binutils
   qt6-translations-l10n
 )
 

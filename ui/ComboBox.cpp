@@ -34,6 +34,17 @@ void ComboBox::focusInEvent(QFocusEvent *event)
 
 void ComboBox::focusOutEvent(QFocusEvent *event)
 {
-    setEditText(currentIndex() < 0 ? unchosenText_ : itemText(currentIndex()));
+    putBackText();
     QComboBox::focusOutEvent(event);
+}
+
+void ComboBox::showChoice()
+{
+    if (hasFocus())
+        putBackText();
+}
+
+void ComboBox::putBackText()
+{
+    setEditText(currentIndex() < 0 ? unchosenText_ : itemText(currentIndex()));
 }

@@ -6,7 +6,6 @@
 #include "ui/CommandButton.h"
 #include "ui/CounterBox.h"
 #include "ui/FormAccessibility.h"
-#include "ui/HeldKeyFilter.h"
 #include "ui/Layout.h"
 #include "ui/TileBox.h"
 
@@ -71,9 +70,6 @@ frmMain::frmMain(QWidget *parent)
                     PictureClip(QStringLiteral(":/pictures/picture1.bmp"), tr("Stained Glass")),
                     PictureClip(QStringLiteral(":/pictures/picture2.bmp"), tr("Fractal Reef"))}
 {
-    FormAccessibility::installFactory();
-    // The window's message boxes are windows of their own, and take keys too.
-    QApplication::instance()->installEventFilter(new HeldKeyFilter(this));
     setFixedSize(Layout::windowSize());
     setAutoFillBackground(true);
     setColors(this, QPalette::Window, 0x00000000);
@@ -85,7 +81,8 @@ frmMain::frmMain(QWidget *parent)
 
     createFrame();
 
-    Combo1_ = new ComboBox(client_);
+    auto *combo = new ComboBox(client_);
+    Combo1_ = combo;
     place(Combo1_, Layout::Combo1);
     Combo1_->setFont(boldFont(12));
     for (const PictureClip &set : PictureClip1_)
@@ -104,6 +101,10 @@ frmMain::frmMain(QWidget *parent)
     place(Label1_, Layout::Label1);
     setColors(Label1_, QPalette::WindowText, ColorValue::Navy);
 
+    // An access key runs its command with the focus still in the list.
+    for (CommandButton *command : {cmdStart_, cmdSolve_, cmdExit_})
+        connect(command, &QPushButton::clicked, combo, &ComboBox::showChoice);
+    connect(this, &frmMain::closeRequested, combo, &ComboBox::showChoice);
     setTabOrder();
     FormAccessibility::describe(*this);
     // Text2 is hidden and the tile boxes wait for the first deal.

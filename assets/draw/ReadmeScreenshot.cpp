@@ -5,7 +5,6 @@
 //   vennaro-readme-screenshot OUTPUT.png
 
 #include "FormFixture.h"
-#include "app/ApplicationSetUp.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -18,7 +17,6 @@ int main(int argc, char *argv[])
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    ApplicationSetUp::apply();
 
     FormFixture fixture;
     fixture.choose(0);

@@ -17,25 +17,20 @@ namespace {
 
 const QString assetsDir = QStringLiteral(VENNARO_ASSETS_DIR);
 
+// The sides of the icon's square images in the icon theme.
+constexpr std::array iconSides{16, 22, 24, 32, 48, 64, 128, 256};
+
 // Everything the generator writes, as the game and the installer expect it.
-const QStringList assetTree{
-    "icon/hicolor/128x128/apps/vennaro.png",
-    "icon/hicolor/16x16/apps/vennaro.png",
-    "icon/hicolor/22x22/apps/vennaro.png",
-    "icon/hicolor/24x24/apps/vennaro.png",
-    "icon/hicolor/256x256/apps/vennaro.png",
-    "icon/hicolor/32x32/apps/vennaro.png",
-    "icon/hicolor/48x48/apps/vennaro.png",
-    "icon/hicolor/64x64/apps/vennaro.png",
-    "icon/vennaro.ico",
-    "icon/vennaro.svg",
-    "pictures/picture0.bmp",
-    "pictures/picture0@2x.png",
-    "pictures/picture1.bmp",
-    "pictures/picture1@2x.png",
-    "pictures/picture2.bmp",
-    "pictures/picture2@2x.png",
-};
+QStringList assetTree()
+{
+    QStringList tree{QStringLiteral("icon/vennaro.ico"), QStringLiteral("icon/vennaro.svg")};
+    for (int side : iconSides)
+        tree << QStringLiteral("icon/hicolor/%1x%1/apps/vennaro.png").arg(side);
+    for (int set = 0; set < 3; ++set)
+        tree << QStringLiteral("pictures/picture%1.bmp").arg(set) << QStringLiteral("pictures/picture%1@2x.png").arg(set);
+    tree.sort();
+    return tree;
+}
 
 QByteArray readAll(const QString &path)
 {
@@ -147,19 +142,13 @@ private Q_SLOTS:
         const QByteArray bmp = readAll(assetsDir + "/pictures/" + name + ".bmp");
         QCOMPARE(bmp.size(), fileSize);
         QCOMPARE(bmp.left(2), QByteArray("BM"));
-        QCOMPARE(le(bmp, 2, 4), quint32(fileSize));
-        QCOMPARE(le(bmp, 6, 2), 0U);
-        QCOMPARE(le(bmp, 8, 2), 0U);
-        QCOMPARE(le(bmp, 10, 4), quint32(offset));
-        QCOMPARE(le(bmp, 14, 4), 40U);
-        QCOMPARE(le(bmp, 18, 4), quint32(width));
-        QCOMPARE(le(bmp, 22, 4), quint32(height));
-        QCOMPARE(le(bmp, 26, 2), 1U);
-        QCOMPARE(le(bmp, 28, 2), quint32(bitsPerPixel));
-        QCOMPARE(le(bmp, 30, 4), 0U);
-        QCOMPARE(le(bmp, 34, 4), quint32(imageSize));
-        for (int field = 38; field < 54; field += 4)
-            QCOMPARE(le(bmp, field, 4), 0U); // resolution and colour counts
+        // Each field's place, size and value; the last four are the
+        // resolution and the colour counts.
+        const int fields[][3] = {{2, 4, fileSize}, {6, 2, 0}, {8, 2, 0}, {10, 4, offset}, {14, 4, 40},
+                                 {18, 4, width}, {22, 4, height}, {26, 2, 1}, {28, 2, bitsPerPixel},
+                                 {30, 4, 0}, {34, 4, imageSize}, {38, 4, 0}, {42, 4, 0}, {46, 4, 0}, {50, 4, 0}};
+        for (const auto &[at, size, value] : fields)
+            QVERIFY2(le(bmp, at, size) == quint32(value), qPrintable(QString::number(at)));
         QCOMPARE(offset + rowBytes * height, fileSize);
 
         // Palette entries are blue, green, red and a zero byte.
@@ -185,7 +174,7 @@ private Q_SLOTS:
         QCOMPARE(draw.exitCode(), 0);
 
         const QStringList drawn = filesBelow(out.path());
-        QCOMPARE(drawn, assetTree);
+        QCOMPARE(drawn, assetTree());
         for (const QString &file : drawn) {
             const QByteArray committed = readAll(assetsDir + '/' + file);
             QVERIFY2(!committed.isEmpty(), qPrintable(file));
@@ -313,7 +302,7 @@ private Q_SLOTS:
 
     void themeIcons()
     {
-        for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        for (int size : iconSides) {
             const QImage png(assetsDir + QString("/icon/hicolor/%1x%1/apps/vennaro.png").arg(size));
             QCOMPARE(png.size(), QSize(size, size));
             QVERIFY(png.hasAlphaChannel());

@@ -4,6 +4,7 @@
 #include "ui/TileBox.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
@@ -15,6 +16,10 @@ FormFixture::FormFixture(std::uint64_t seed)
     form.showCentred();
     if (!QTest::qWaitForWindowExposed(&form))
         qFatal("the window was never shown");
+    // As a desktop gives a new window the focus; headless, nothing else would.
+    QApplication::setActiveWindow(&form);
+    if (!QTest::qWaitForWindowActive(&form))
+        qFatal("the window did not get the focus");
 }
 
 void FormFixture::choose(int entry)

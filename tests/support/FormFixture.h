@@ -4,11 +4,13 @@
 #include "RecordingProgramEnd.h"
 #include "ScriptedMessageBox.h"
 #include "ScriptedRandom.h"
+#include "app/ApplicationSetUp.h"
 #include "app/FormEvents.h"
 #include "ui/frmMain.h"
 
-// The window with its procedures wired to scripted services, loaded and shown
-// as the program does, and ways to act on it through its real controls.
+// The window with its procedures wired to scripted services, set up, loaded
+// and shown as the program does, and ways to act on it through its real
+// controls.
 class FormFixture {
 public:
     explicit FormFixture(std::uint64_t seed = 1);
@@ -30,6 +32,7 @@ public:
     int hole() const;
     QString counter() const;
 
+    ApplicationSetUp setUp;
     ScriptedMessageBox messageBox;
     ScriptedRandom random;
     RecordingProgramEnd programEnd;

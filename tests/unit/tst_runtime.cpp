@@ -44,14 +44,13 @@ class RuntimeTest : public QObject {
 private Q_SLOTS:
     void results_data();
     void results();
-    void conversionsIgnoreTheLocale();
-    void randomValuesStayBelowOne();
-    void randomReseedsFromTheClock();
+    void randomValues();
     void errorTrap_data();
     void errorTrap();
 };
 
-// A result of Error: the operation raises a run-time error.
+// A result of Error: the operation raises a run-time error. The user's locale
+// must not change how the counter reads.
 void RuntimeTest::results_data()
 {
     constexpr float bigFloat = std::numeric_limits<float>::max();
@@ -64,17 +63,15 @@ void RuntimeTest::results_data()
     QTest::newRow("text of 1e20") << operation([] { return Conversions::numberToText(1e20); }) << QVariant("100000000000000000000");
     QTest::newRow("text of 2.5") << operation([] { return Conversions::numberToText(2.5); }) << QVariant("2.5");
     QTest::newRow("text of infinity") << operation([] { return Conversions::numberToText(HUGE_VAL); }) << Error;
-    QTest::newRow("text of 17") << operation([] { return Conversions::integerToText(17); }) << QVariant("17");
-    QTest::newRow("text of Integer 0") << operation([] { return Conversions::integerToText(0); }) << QVariant("0");
     QTest::newRow("41") << operation([] { return Conversions::textToNumber("41"); }) << QVariant(41.0);
     QTest::newRow("' 9 '") << operation([] { return Conversions::textToNumber(" 9 "); }) << QVariant(9.0);
     QTest::newRow("1e3") << operation([] { return Conversions::textToNumber("1e3"); }) << QVariant(1000.0);
+    QTest::newRow("1.5") << operation([] { return Conversions::textToNumber("1.5"); }) << QVariant(1.5);
     QTest::newRow("empty text") << operation([] { return Conversions::textToNumber(""); }) << Error;
     QTest::newRow("abc") << operation([] { return Conversions::textToNumber("abc"); }) << Error;
     QTest::newRow("12x") << operation([] { return Conversions::textToNumber("12x"); }) << Error;
     QTest::newRow("inf") << operation([] { return Conversions::textToNumber("inf"); }) << Error;
     QTest::newRow("nan") << operation([] { return Conversions::textToNumber("nan"); }) << Error;
-    QTest::newRow("15 + 1") << operation([] { return Arithmetic::add(Integer(15), Integer(1)); }) << QVariant(16);
     QTest::newRow("32766 + 1") << operation([] { return Arithmetic::add(Integer(32766), Integer(1)); }) << QVariant(32767);
     QTest::newRow("32767 + 1") << operation([] { return Arithmetic::add(Integer(32767), Integer(1)); }) << Error;
     QTest::newRow("-32768 - 1") << operation([] { return Arithmetic::add(Integer(-32768), Integer(-1)); }) << Error;
@@ -93,12 +90,6 @@ void RuntimeTest::results_data()
     QTest::newRow("floor of -0.5") << operation([] { return Arithmetic::floorToInteger(-0.5f); }) << QVariant(-1);
     QTest::newRow("floor beyond Integer") << operation([] { return Arithmetic::floorToInteger(40000.0f); }) << Error;
     QTest::newRow("floor of NaN") << operation([] { return Arithmetic::floorToInteger(std::nanf("")); }) << Error;
-    QTest::newRow("array(15) written") << operation([] {
-        IntegerArray<16> array;
-        array(15) = 7;
-        return array(15);
-    }) << QVariant(7);
-    QTest::newRow("array(0)") << operation([] { return IntegerArray<16>()(0); }) << QVariant(0);
     QTest::newRow("array(16)") << operation([] { return IntegerArray<16>()(16); }) << Error;
     QTest::newRow("array(-1)") << operation([] { return IntegerArray<16>()(-1); }) << Error;
 }
@@ -107,22 +98,15 @@ void RuntimeTest::results()
 {
     QFETCH(Operation, compute);
     QFETCH(QVariant, result);
+    QLocale::setDefault(QLocale(QLocale::German));
     if (result.isValid())
         QCOMPARE(compute(), result);
     else
         QVERIFY_THROWS_EXCEPTION(RuntimeError, compute());
 }
 
-// The user's locale must not change how the counter reads.
-void RuntimeTest::conversionsIgnoreTheLocale()
-{
-    QLocale::setDefault(QLocale(QLocale::German));
-    QCOMPARE(Conversions::textToNumber(QStringLiteral("1.5")), 1.5);
-    QCOMPARE(Conversions::numberToText(1234567.0), QStringLiteral("1234567"));
-    QLocale::setDefault(QLocale::c());
-}
-
-void RuntimeTest::randomValuesStayBelowOne()
+// Below 1, even over the cells, the same again from the same seed.
+void RuntimeTest::randomValues()
 {
     ClockRandomGenerator generator;
     generator.reseed(20261208);
@@ -142,18 +126,14 @@ void RuntimeTest::randomValuesStayBelowOne()
     generator.reseed(20261208);
     for (int i = 0; i < 100; ++i)
         QCOMPARE(again.next(), generator.next());
-}
 
-void RuntimeTest::randomReseedsFromTheClock()
-{
-    ClockRandomGenerator first;
-    ClockRandomGenerator second;
-    first.reseedFromClock();
+    // Seeded from the clock a moment apart, two generators differ.
+    generator.reseedFromClock();
     std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    second.reseedFromClock();
+    again.reseedFromClock();
     bool differ = false;
     for (int i = 0; i < 8; ++i)
-        differ |= first.next() != second.next();
+        differ |= again.next() != generator.next();
     QVERIFY(differ);
 }
 

@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
-#include <numeric>
 
 namespace {
 
@@ -43,13 +42,6 @@ QString name(frmMain &form, int box)
     return accessible(&form.Picture1(Integer(box)))->text(QAccessible::Name);
 }
 
-void arrangeInOrder(FormFixture &fixture)
-{
-    std::array<int, Grid::CellCount> board{};
-    std::iota(board.begin(), board.end(), 0);
-    fixture.arrange(board);
-}
-
 } // namespace
 
 class AccessibilityTest : public QObject {
@@ -62,8 +54,6 @@ private Q_SLOTS:
     void tilesNameTheirPiece_data();
     void tilesNameTheirPiece();
     void aMoveIsReflected();
-    void listShowsTheChoiceAsItsValue();
-    void tilesAreDisabledUntilTheFirstDeal();
     void pressActionIsAClick_data();
     void pressActionIsAClick();
 };
@@ -73,15 +63,16 @@ void AccessibilityTest::controlsHaveRolesAndNames_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<int>("role");
     QTest::addColumn<QString>("name");
-    QTest::newRow("window") << "window" << int(QAccessible::Window) << "Vennaro";
-    QTest::newRow("title") << "Label1" << int(QAccessible::StaticText) << "Vennaro";
-    QTest::newRow("list") << "Combo1" << int(QAccessible::ComboBox) << "Picture";
-    QTest::newRow("Start") << "cmdStart" << int(QAccessible::Button) << "Start";
-    QTest::newRow("Solve") << "cmdSolve" << int(QAccessible::Button) << "Solve";
-    QTest::newRow("Exit") << "cmdExit" << int(QAccessible::Button) << "Exit";
-    QTest::newRow("counter") << "Text1" << int(QAccessible::EditableText) << "Number of Moves";
-    QTest::newRow("counter's label") << "Label2" << int(QAccessible::StaticText) << "Number of Moves";
-    QTest::newRow("tile before a picture") << "tile 13" << int(QAccessible::Button) << "Empty";
+    QTest::addColumn<QString>("value");
+    QTest::newRow("window") << "window" << int(QAccessible::Window) << "Vennaro" << "";
+    QTest::newRow("title") << "Label1" << int(QAccessible::StaticText) << "Vennaro" << "";
+    QTest::newRow("list") << "Combo1" << int(QAccessible::ComboBox) << "Picture" << "Choose a picture";
+    QTest::newRow("Start") << "cmdStart" << int(QAccessible::Button) << "Start" << "";
+    QTest::newRow("Solve") << "cmdSolve" << int(QAccessible::Button) << "Solve" << "";
+    QTest::newRow("Exit") << "cmdExit" << int(QAccessible::Button) << "Exit" << "";
+    QTest::newRow("counter") << "Text1" << int(QAccessible::EditableText) << "Number of Moves" << "0";
+    QTest::newRow("counter's label") << "Label2" << int(QAccessible::StaticText) << "Number of Moves" << "";
+    QTest::newRow("tile before a picture") << "tile 13" << int(QAccessible::Button) << "Empty" << "";
 }
 
 void AccessibilityTest::controlsHaveRolesAndNames()
@@ -89,12 +80,21 @@ void AccessibilityTest::controlsHaveRolesAndNames()
     QFETCH(QString, control);
     QFETCH(int, role);
     QFETCH(QString, name);
+    QFETCH(QString, value);
     FormFixture fixture;
     QWidget *widget = ::control(fixture.form, control);
     QAccessibleInterface *interface = accessible(widget);
     QVERIFY(interface);
     QCOMPARE(int(interface->role()), role);
     QCOMPARE(interface->text(QAccessible::Name), name);
+    QCOMPARE(interface->text(QAccessible::Value), value);
+    for (int i = 0; i < interface->childCount(); ++i) {
+        QCOMPARE(interface->child(i)->parent(), interface);
+        QCOMPARE(interface->indexOfChild(interface->child(i)), i);
+    }
+    // The list's one child holds its entries, as the list that drops down.
+    if (widget == &fixture.form.Combo1())
+        QCOMPARE(interface->child(0)->childCount(), fixture.form.Combo1().count());
     QVERIFY(reachableFrom(accessible(&fixture.form)).contains(widget));
     QVERIFY(fixture.form.windowTitle().isEmpty());
 }
@@ -153,7 +153,7 @@ void AccessibilityTest::aMoveIsReflected()
     FormFixture fixture;
     fixture.choose(1);
     fixture.start();
-    arrangeInOrder(fixture);
+    fixture.arrange(Boards::inOrder());
     fixture.clickTile(11);
     QCOMPARE(name(fixture.form, 11), QStringLiteral("Hole"));
     QCOMPARE(name(fixture.form, 15), QStringLiteral("Piece 12"));
@@ -171,43 +171,17 @@ void AccessibilityTest::aMoveIsReflected()
     QCOMPARE(labels[0].first->object(), &fixture.form.Label2());
 }
 
-void AccessibilityTest::listShowsTheChoiceAsItsValue()
-{
-    FormFixture fixture;
-    fixture.choose(2);
-    QAccessibleInterface *list = accessible(&fixture.form.Combo1());
-    QCOMPARE(list->text(QAccessible::Value), QStringLiteral("Fractal Reef"));
-    // The entries, in the list that drops down.
-    QAccessibleInterface *entries = list->child(0);
-    QCOMPARE(entries->parent(), list);
-    QCOMPARE(list->indexOfChild(entries), 0);
-    QCOMPARE(entries->childCount(), fixture.form.Combo1().count());
-}
-
-void AccessibilityTest::tilesAreDisabledUntilTheFirstDeal()
-{
-    FormFixture fixture;
-    fixture.choose(0);
-    for (bool dealt : {false, true}) {
-        if (dealt)
-            fixture.start();
-        for (Integer box = 0; box < Grid::CellCount; ++box) {
-            QAccessibleInterface *tile = accessible(&fixture.form.Picture1(box));
-            QCOMPARE(tile->state().disabled, !dealt);
-            QCOMPARE(tile->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()), dealt);
-        }
-    }
-}
-
 void AccessibilityTest::pressActionIsAClick_data()
 {
     QTest::addColumn<int>("box");
     QTest::addColumn<QString>("counter");
     QTest::addColumn<int>("messages");
     QTest::addColumn<bool>("behindMessageBox");
-    QTest::newRow("beside the hole") << 14 << "1" << 0 << false;
-    QTest::newRow("far from it") << 0 << "0" << 1 << false;
-    QTest::newRow("behind a message box") << 14 << "0" << 0 << true;
+    QTest::addColumn<bool>("dealt");
+    QTest::newRow("beside the hole") << 14 << "1" << 0 << false << true;
+    QTest::newRow("far from it") << 0 << "0" << 1 << false << true;
+    QTest::newRow("behind a message box") << 14 << "0" << 0 << true << true;
+    QTest::newRow("before the first deal") << 14 << "0" << 0 << false << false;
 }
 
 void AccessibilityTest::pressActionIsAClick()
@@ -216,15 +190,19 @@ void AccessibilityTest::pressActionIsAClick()
     QFETCH(QString, counter);
     QFETCH(int, messages);
     QFETCH(bool, behindMessageBox);
+    QFETCH(bool, dealt);
     FormFixture fixture;
     fixture.choose(0);
-    fixture.start();
-    arrangeInOrder(fixture);
+    if (dealt)
+        fixture.start();
+    fixture.arrange(Boards::inOrder());
     QMessageBox open(QMessageBox::NoIcon, QString(), QString(), QMessageBox::Ok, &fixture.form);
     if (behindMessageBox)
         open.open();
-    accessible(&fixture.form.Picture1(Integer(box)))->actionInterface()->doAction(
-        QAccessibleActionInterface::pressAction());
+    QAccessibleInterface *tile = accessible(&fixture.form.Picture1(Integer(box)));
+    QCOMPARE(tile->state().disabled, !dealt);
+    QCOMPARE(tile->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()), dealt);
+    tile->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QCoreApplication::processEvents();
     QCOMPARE(fixture.counter(), counter);
     QCOMPARE(fixture.messageBox.shown.size(), messages);

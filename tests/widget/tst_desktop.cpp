@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+#include <memory>
 
 class DesktopTest : public QObject {
     Q_OBJECT
@@ -18,11 +19,12 @@ class DesktopTest : public QObject {
 private Q_SLOTS:
     void quitQuestion_data();
     void quitQuestion();
-    void closeRequestUnderAnOpenBoxAsksNothing();
+    void openBoxAnswers_data();
+    void openBoxAnswers();
     void wheelChoosesOnlyWithFocus_data();
     void wheelChoosesOnlyWithFocus();
-    void doubleClickIsOneClick_data();
-    void doubleClickIsOneClick();
+    void clicksAndTaps_data();
+    void clicksAndTaps();
     void counterShowsEveryDigit_data();
     void counterShowsEveryDigit();
     void programEndsAtOnce_data();
@@ -73,22 +75,44 @@ void DesktopTest::quitQuestion()
     QCOMPARE(fixture.counter(), QStringLiteral("2"));
 }
 
-// With the real boxes open, a close request for the window asks nothing; one
-// for the box answers as Escape does.
-void DesktopTest::closeRequestUnderAnOpenBoxAsksNothing()
+void DesktopTest::openBoxAnswers_data()
 {
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QKeySequence>("repeated");
+    QTest::addColumn<int>("answer");
+    const int question = MessageBox::YesNo + MessageBox::Question;
+    QTest::newRow("OK") << int(MessageBox::OkOnly) << QKeySequence() << int(MessageBox::Ok);
+    QTest::newRow("question") << question << QKeySequence() << int(MessageBox::No);
+    QTest::newRow("question, Return repeated") << question << QKeySequence(Qt::Key_Return) << int(MessageBox::No);
+    QTest::newRow("question, Yes's access key repeated") << question << QKeySequence(Qt::ALT | Qt::Key_Y)
+                                                         << int(MessageBox::No);
+}
+
+// With the real boxes open, a close request for the window asks nothing and
+// a key the keyboard repeats answers nothing; one for the box answers as
+// Escape does.
+void DesktopTest::openBoxAnswers()
+{
+    QFETCH(int, style);
+    QFETCH(QKeySequence, repeated);
+    QFETCH(int, answer);
     FormFixture fixture;
     QtMessageBox boxes(&fixture.form);
-    const std::pair<int, int> styleAndAnswer[] = {{MessageBox::OkOnly, MessageBox::Ok},
-                                                   {MessageBox::YesNo + MessageBox::Question, MessageBox::No}};
-    for (const auto &[style, answer] : styleAndAnswer) {
-        QTimer::singleShot(0, &fixture.form, [&fixture] {
-            fixture.form.windowHandle()->close();
-            QApplication::activeModalWidget()->close();
-        });
-        QCOMPARE(boxes.show(QStringLiteral("Cannot move !!!"), style), answer);
-        QVERIFY(fixture.messageBox.shown.isEmpty());
-    }
+    QTimer::singleShot(0, &fixture.form, [&fixture, repeated] {
+        fixture.form.windowHandle()->close();
+        QWidget *box = QApplication::activeModalWidget();
+        if (!repeated.isEmpty()) {
+            // Headless, the box does not take the focus by itself.
+            QApplication::setActiveWindow(box);
+            qt_handleKeyEvent(box->windowHandle(), QEvent::KeyPress, repeated[0].key(), repeated[0].keyboardModifiers(),
+                              QString(), true);
+            // An access key clicks its button a moment later.
+            QTest::qWait(300);
+        }
+        box->close();
+    });
+    QCOMPARE(boxes.show(QStringLiteral("Cannot move !!!"), style), answer);
+    QVERIFY(fixture.messageBox.shown.isEmpty());
     fixture.form.windowHandle()->close();
     QCOMPARE(fixture.messageBox.shown.size(), 1);
 }
@@ -108,8 +132,6 @@ void DesktopTest::wheelChoosesOnlyWithFocus()
     QFETCH(QList<int>, notches);
     QFETCH(int, entry);
     FormFixture fixture;
-    QApplication::setActiveWindow(&fixture.form);
-    QVERIFY(QTest::qWaitForWindowActive(&fixture.form));
     QComboBox &combo = fixture.form.Combo1();
     (focused ? static_cast<QWidget &>(combo) : fixture.form.cmdExit()).setFocus();
     QStringList choices;
@@ -126,39 +148,58 @@ void DesktopTest::wheelChoosesOnlyWithFocus()
     QCOMPARE(fixture.form.cmdStart().isEnabled(), focused);
 }
 
-void DesktopTest::doubleClickIsOneClick_data()
+void DesktopTest::clicksAndTaps_data()
 {
-    QTest::addColumn<int>("first");
-    QTest::addColumn<int>("second");
+    QTest::addColumn<bool>("touch");
+    QTest::addColumn<QList<int>>("boxes");
     QTest::addColumn<QString>("counter");
     QTest::addColumn<int>("hole");
     QTest::addColumn<int>("refusals");
-    QTest::newRow("beside the hole") << 14 << 14 << QStringLiteral("1") << 14 << 0;
-    QTest::newRow("away from the hole") << 0 << 0 << QStringLiteral("0") << 15 << 1;
-    QTest::newRow("beside it, then across the border back") << 14 << 15 << QStringLiteral("2") << 15 << 0;
+    const int background = -1;
+    QTest::newRow("double-click beside the hole") << false << QList<int>{14, 14} << "1" << 14 << 0;
+    QTest::newRow("double-click away from the hole") << false << QList<int>{0, 0} << "0" << 15 << 1;
+    QTest::newRow("beside it, then across the border back") << false << QList<int>{14, 15} << "2" << 15 << 0;
+    QTest::newRow("tap beside the hole") << true << QList<int>{14} << "1" << 14 << 0;
+    QTest::newRow("tap away from the hole") << true << QList<int>{0} << "0" << 15 << 1;
+    QTest::newRow("taps beside it, then across the border back") << true << QList<int>{14, 15} << "2" << 15 << 0;
+    QTest::newRow("tap on the background") << true << QList<int>{background} << "0" << 15 << 0;
 }
 
-// Two presses 80 ms apart, on one spot of one box or 3 pixels apart across
-// the border to the box on its right: Qt makes a double-click of both.
-void DesktopTest::doubleClickIsOneClick()
+// A click or a tap on the middle of each box given, or on the background. Two
+// on boxes side by side go 3 pixels apart across their border, clicks 80 ms
+// apart, for Qt to make a double-click of them; a double-click on one box is
+// one click.
+void DesktopTest::clicksAndTaps()
 {
-    QFETCH(int, first);
-    QFETCH(int, second);
+    QFETCH(bool, touch);
+    QFETCH(QList<int>, boxes);
     QFETCH(QString, counter);
     QFETCH(int, hole);
     QFETCH(int, refusals);
     FormFixture fixture;
     fixture.startGame();
     fixture.arrange(Boards::inOrder());
+    const std::unique_ptr<QPointingDevice> touchScreen(QTest::createTouchDevice());
 
-    const TileBox &one = fixture.form.Picture1(Integer(first));
-    const TileBox &other = fixture.form.Picture1(Integer(second));
-    const QPoint border =
-        (one.mapTo(&fixture.form, one.rect().center()) + other.mapTo(&fixture.form, other.rect().center())) / 2;
-    const QPoint step = first == second ? QPoint() : QPoint(1, 0);
-    QTest::mouseClick(fixture.form.windowHandle(), Qt::LeftButton, {}, border - 2 * step);
-    QTest::lastMouseTimestamp -= QTest::mouseDoubleClickInterval - 80;
-    QTest::mouseClick(fixture.form.windowHandle(), Qt::LeftButton, {}, border + step);
+    QList<QPoint> points;
+    for (int box : boxes) {
+        const TileBox &tile = fixture.form.Picture1(Integer(qMax(box, 0)));
+        points << (box < 0 ? QPoint(8, 8) : tile.mapTo(&fixture.form, tile.rect().center()));
+    }
+    if (points.size() == 2 && boxes[0] != boxes[1]) {
+        const QPoint border = (points[0] + points[1]) / 2;
+        points = {border - QPoint(2, 0), border + QPoint(1, 0)};
+    }
+    for (qsizetype i = 0; i < points.size(); ++i) {
+        if (touch) {
+            QTest::touchEvent(fixture.form.windowHandle(), touchScreen.get()).press(0, points[i]);
+            QTest::touchEvent(fixture.form.windowHandle(), touchScreen.get()).release(0, points[i]);
+            continue;
+        }
+        if (i > 0)
+            QTest::lastMouseTimestamp -= QTest::mouseDoubleClickInterval - 80;
+        QTest::mouseClick(fixture.form.windowHandle(), Qt::LeftButton, {}, points[i]);
+    }
     QCOMPARE(fixture.counter(), counter);
     QCOMPARE(fixture.hole(), hole);
     QCOMPARE(fixture.messageBox.shown.size(), refusals);

@@ -20,17 +20,12 @@ void press(int key)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
 }
 
-// The key held as X11 may hand it to Qt: a repeat's release and press come
-// at one time, not marked as repeated.
-void hold(int key)
+// A key event as a keyboard sends it, at a time in milliseconds.
+void send(QEvent::Type type, int key, ulong time, bool autoRepeat = false)
 {
-    const std::pair<QEvent::Type, ulong> events[] = {
-        {QEvent::KeyPress, 100}, {QEvent::KeyRelease, 760}, {QEvent::KeyPress, 760}, {QEvent::KeyRelease, 900}};
-    for (const auto &[type, time] : events) {
-        QKeyEvent event(type, key, Qt::NoModifier, QStringLiteral(" "));
-        event.setTimestamp(time);
-        QApplication::sendEvent(QApplication::focusWidget(), &event);
-    }
+    QKeyEvent event(type, key, Qt::NoModifier, QStringLiteral(" "), autoRepeat);
+    event.setTimestamp(time);
+    QApplication::sendEvent(QApplication::focusWidget(), &event);
 }
 
 int focusedBox(const frmMain &form)
@@ -65,28 +60,25 @@ void KeyboardTest::keysOnABox_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("focus");
     QTest::addColumn<bool>("moves");
-    QTest::addColumn<bool>("refused");
+    QTest::addColumn<int>("refusals");
     const int space = Qt::Key_Space;
-    QTest::newRow("right") << "" << 10 << 5 << int(Qt::Key_Right) << 6 << false << false;
-    QTest::newRow("left") << "" << 10 << 5 << int(Qt::Key_Left) << 4 << false << false;
-    QTest::newRow("down") << "" << 10 << 3 << int(Qt::Key_Down) << 7 << false << false;
-    QTest::newRow("up") << "" << 10 << 5 << int(Qt::Key_Up) << 1 << false << false;
-    QTest::newRow("right at a row's end, no wrap") << "" << 10 << 7 << int(Qt::Key_Right) << 7 << false << false;
-    QTest::newRow("left at a row's start, no wrap") << "" << 10 << 8 << int(Qt::Key_Left) << 8 << false << false;
-    QTest::newRow("up at the top") << "" << 10 << 2 << int(Qt::Key_Up) << 2 << false << false;
-    QTest::newRow("down at the bottom") << "" << 10 << 15 << int(Qt::Key_Down) << 15 << false << false;
-    QTest::newRow("Space left of the hole") << "" << 5 << 4 << space << 4 << true << false;
-    QTest::newRow("Space right of it") << "" << 5 << 6 << space << 6 << true << false;
-    QTest::newRow("Space above it") << "" << 5 << 1 << space << 1 << true << false;
-    QTest::newRow("Space below it") << "" << 5 << 9 << space << 9 << true << false;
-    QTest::newRow("Space diagonal") << "" << 5 << 10 << space << 10 << false << true;
-    QTest::newRow("Space two along the row") << "" << 5 << 7 << space << 7 << false << true;
-    QTest::newRow("Space next number, row above") << "" << 4 << 3 << space << 3 << false << true;
-    QTest::newRow("Space on the hole itself") << "" << 5 << 5 << space << 5 << false << true;
-    QTest::newRow("Space held") << "hold" << 5 << 10 << space << 10 << false << true;
-    QTest::newRow("Return beside the hole") << "" << 5 << 4 << int(Qt::Key_Return) << 4 << false << false;
-    QTest::newRow("Space after Solve") << "solve" << 5 << 4 << space << 4 << false << false;
-    QTest::newRow("Space after choosing again") << "choose" << 5 << 4 << space << 4 << false << false;
+    QTest::newRow("right") << "" << 10 << 5 << int(Qt::Key_Right) << 6 << false << 0;
+    QTest::newRow("left") << "" << 10 << 5 << int(Qt::Key_Left) << 4 << false << 0;
+    QTest::newRow("down") << "" << 10 << 3 << int(Qt::Key_Down) << 7 << false << 0;
+    QTest::newRow("up") << "" << 10 << 5 << int(Qt::Key_Up) << 1 << false << 0;
+    QTest::newRow("right at a row's end, no wrap") << "" << 10 << 7 << int(Qt::Key_Right) << 7 << false << 0;
+    QTest::newRow("left at a row's start, no wrap") << "" << 10 << 8 << int(Qt::Key_Left) << 8 << false << 0;
+    QTest::newRow("up at the top") << "" << 10 << 2 << int(Qt::Key_Up) << 2 << false << 0;
+    QTest::newRow("right twice in one millisecond") << "twice" << 10 << 5 << int(Qt::Key_Right) << 7 << false << 0;
+    QTest::newRow("down at the bottom") << "" << 10 << 15 << int(Qt::Key_Down) << 15 << false << 0;
+    QTest::newRow("Space left of the hole") << "" << 5 << 4 << space << 4 << true << 0;
+    QTest::newRow("Space diagonal") << "" << 5 << 10 << space << 10 << false << 1;
+    QTest::newRow("Space on the hole itself") << "" << 5 << 5 << space << 5 << false << 1;
+    QTest::newRow("Space twice in one millisecond") << "twice" << 5 << 10 << space << 10 << false << 2;
+    QTest::newRow("Space repeated by the keyboard") << "repeat" << 5 << 4 << space << 4 << false << 0;
+    QTest::newRow("Return beside the hole") << "" << 5 << 4 << int(Qt::Key_Return) << 4 << false << 0;
+    QTest::newRow("Space after Solve") << "solve" << 5 << 4 << space << 4 << false << 0;
+    QTest::newRow("Space after choosing again") << "choose" << 5 << 4 << space << 4 << false << 0;
 }
 
 // The arrows walk the focus over the grid. A move leaves the focus on the
@@ -99,7 +91,7 @@ void KeyboardTest::keysOnABox()
     QFETCH(int, key);
     QFETCH(int, focus);
     QFETCH(bool, moves);
-    QFETCH(bool, refused);
+    QFETCH(int, refusals);
     FormFixture fixture;
     play(fixture, Boards::holeAt(hole), box);
     if (before == QLatin1String("solve"))
@@ -110,13 +102,22 @@ void KeyboardTest::keysOnABox()
     if (moves)
         std::swap(expected[std::size_t(hole)], expected[std::size_t(box)]);
     fixture.form.Picture1(Integer(box)).setFocus();
-    before == QLatin1String("hold") ? hold(key) : press(key);
+    if (before == QLatin1String("twice")) {
+        const std::pair<QEvent::Type, ulong> events[] = {
+            {QEvent::KeyPress, 100}, {QEvent::KeyRelease, 160}, {QEvent::KeyPress, 160}, {QEvent::KeyRelease, 230}};
+        for (const auto &[type, time] : events)
+            send(type, key, time);
+    } else if (before == QLatin1String("repeat")) {
+        send(QEvent::KeyPress, key, 100, true);
+    } else {
+        press(key);
+    }
     QCOMPARE(fixture.board(), expected);
     QCOMPARE(fixture.counter(), moves ? QStringLiteral("1") : QStringLiteral("0"));
     QCOMPARE(focusedBox(fixture.form), focus);
-    QCOMPARE(fixture.messageBox.shown.size(), refused ? 1 : 0);
-    if (refused)
-        QCOMPARE(fixture.messageBox.shown[0].prompt, QStringLiteral("Cannot move !!!"));
+    QCOMPARE(fixture.messageBox.shown.size(), refusals);
+    for (const ScriptedMessageBox::Shown &refusal : std::as_const(fixture.messageBox.shown))
+        QCOMPARE(refusal.prompt, QStringLiteral("Cannot move !!!"));
 }
 
 // The mark goes with the focus, and not with a click; tst_hidpi sees its

@@ -28,21 +28,16 @@ class ProceduresTest : public QObject {
 
 private Q_SLOTS:
     void startsWaitingForAPicture();
-    void choosingShowsThePictureWhole_data();
-    void choosingShowsThePictureWhole();
     void gameEnds_data();
     void gameEnds();
     void deals_data();
     void deals();
     void everyDealIsSolvableAndComplete();
-    void startDuringPlayDealsAnew();
-    void sidewaysMoveThenDownMove();
+    void moves_data();
+    void moves();
     void neighboursOfTheHole_data();
     void neighboursOfTheHole();
-    void counterContinuesFromItsText_data();
-    void counterContinuesFromItsText();
-    void solvedByMovesPlaysOn();
-    void clicksBeforeAPictureDoNothing();
+    void counterOfNoNumberIsAnError();
 };
 
 void ProceduresTest::startsWaitingForAPicture()
@@ -56,52 +51,41 @@ void ProceduresTest::startsWaitingForAPicture()
     QCOMPARE(fixture.form.Combo1().currentText(), QStringLiteral("Choose a picture"));
     QCOMPARE(fixture.form.Combo1().count(), 3);
     QVERIFY(!fixture.form.Text2().isVisible());
+    QVERIFY(fixture.form.Text1().isReadOnly());
     for (Integer box = 0; box < Grid::CellCount; ++box) {
         QCOMPARE(fixture.form.Picture1(box).Picture()->Handle(), 0);
         QVERIFY(!fixture.form.Picture1(box).isEnabled());
     }
     QVERIFY(!fixture.events.state().GameStarted);
-}
-
-void ProceduresTest::choosingShowsThePictureWhole_data()
-{
-    QTest::addColumn<int>("entry");
-    QTest::newRow("Mountain Lake") << 0;
-    QTest::newRow("Stained Glass") << 1;
-    QTest::newRow("Fractal Reef") << 2;
-}
-
-void ProceduresTest::choosingShowsThePictureWhole()
-{
-    QFETCH(int, entry);
-    FormFixture fixture;
-    fixture.choose(entry);
-    QCOMPARE(fixture.events.state().PictureChoice, Integer(entry));
-    QCOMPARE(fixture.form.Text2().text(), QString::number(entry));
-    QCOMPARE(fixture.board(), Boards::inOrder());
-    QVERIFY(fixture.form.cmdStart().isEnabled());
-    QVERIFY(!fixture.form.cmdSolve().isEnabled());
-    QCOMPARE(fixture.counter(), QStringLiteral("0"));
-    QVERIFY(!fixture.form.Text2().isVisible());
+    // The boxes are disabled; the procedure itself ignores clicks too.
+    fixture.form.Picture1(0).setEnabled(true);
+    fixture.clickTile(0);
+    QCOMPARE(fixture.form.Picture1(0).Picture()->Handle(), 0);
+    QVERIFY(fixture.messageBox.shown.isEmpty());
 }
 
 void ProceduresTest::gameEnds_data()
 {
     QTest::addColumn<int>("dealt");
     QTest::addColumn<int>("chosen");
+    const int none = -1;
+    QTest::newRow("choosing Mountain Lake first") << none << 0;
+    QTest::newRow("choosing Stained Glass first") << none << 1;
+    QTest::newRow("choosing Fractal Reef first") << none << 2;
     QTest::newRow("choosing another picture") << 0 << 2;
     QTest::newRow("choosing the same picture") << 1 << 1;
-    QTest::newRow("Solve") << 1 << -1;
+    QTest::newRow("Solve") << 1 << none;
 }
 
 // The picture shows whole, the counter reads 0 and clicks on the boxes do
-// nothing; the boxes keep their own settings as the deal made them.
+// nothing; the boxes keep their own settings as the deal, if any, made them.
 void ProceduresTest::gameEnds()
 {
     QFETCH(int, dealt);
     QFETCH(int, chosen);
     FormFixture fixture;
-    fixture.startGame(dealt);
+    if (dealt >= 0)
+        fixture.startGame(dealt);
     fixture.form.Text1().setText(QStringLiteral("12"));
     fixture.form.Picture1(4).setBackColor(0x000000FF);
     if (chosen < 0)
@@ -117,7 +101,8 @@ void ProceduresTest::gameEnds()
     QVERIFY(!fixture.events.state().GameStarted);
     QVERIFY(!fixture.form.cmdSolve().isEnabled());
     QVERIFY(fixture.form.cmdStart().isEnabled());
-    QVERIFY(fixture.form.Picture1(4).isEnabled());
+    QCOMPARE(fixture.form.Picture1(4).isEnabled(), dealt >= 0);
+    QVERIFY(!fixture.form.Text2().isVisible());
     QCOMPARE(fixture.form.Picture1(4).BackColor(), 0x000000FFu);
 
     for (int box = 0; box < Grid::CellCount; ++box)
@@ -129,28 +114,38 @@ void ProceduresTest::gameEnds()
 
 void ProceduresTest::deals_data()
 {
+    QTest::addColumn<int>("before");
     QTest::addColumn<QList<float>>("values");
     QTest::addColumn<Board>("dealt");
     QTest::addColumn<int>("draws");
     QTest::newRow("a cell drawn twice is drawn again")
-        << QList<float>{0.5f, 0.53f, 0.0f} + drawings({1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13, 14, 15})
+        << 0 << QList<float>{0.5f, 0.53f, 0.0f} + drawings({1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13, 14, 15})
         << Board{8, 0, 1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13, 14, 15} << 17;
     // Hole in box 0, the other fifteen in order: an odd permutation with the
     // hole an even distance from home, which no sequence of moves can solve.
     QTest::newRow("unsolvable: the first two tiles trade")
-        << drawings({15, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14})
+        << 0 << drawings({15, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14})
         << Board{15, 1, 0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14} << 16;
     QTest::newRow("one transposition from solved, hole at home: they trade back")
-        << drawings({1, 0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}) << Boards::inOrder() << 16;
+        << 0 << drawings({1, 0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}) << Boards::inOrder() << 16;
+    QTest::newRow("during play, anew") << 1 << drawings({1, 0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15})
+                                       << Boards::inOrder() << 16;
 }
 
+// Start deals the scripted draws, also during play, and the counter, moved
+// on, reads 0 again.
 void ProceduresTest::deals()
 {
+    QFETCH(int, before);
     QFETCH(QList<float>, values);
     QFETCH(Board, dealt);
     QFETCH(int, draws);
     FormFixture fixture;
     fixture.choose(0);
+    for (int deal = 0; deal < before; ++deal)
+        fixture.start();
+    fixture.form.Text1().setText(QStringLiteral("7"));
+    const int drawsBefore = fixture.random.draws;
     fixture.random.values = values;
     fixture.start();
     QCOMPARE(fixture.board(), dealt);
@@ -160,8 +155,9 @@ void ProceduresTest::deals()
         QVERIFY(fixture.form.Picture1(box).isEnabled());
         QCOMPARE(fixture.form.Picture1(box).BackColor(), ColorValue::LightCyan);
     }
-    QCOMPARE(fixture.random.draws, draws);
-    QCOMPARE(fixture.random.reseeds, 1);
+    QCOMPARE(fixture.random.draws - drawsBefore, draws);
+    QCOMPARE(fixture.random.reseeds, before + 1);
+    QVERIFY(fixture.messageBox.shown.isEmpty());
     QVERIFY(state.GameStarted);
     QVERIFY(fixture.form.cmdSolve().isEnabled());
     QVERIFY(fixture.form.cmdStart().isEnabled());
@@ -182,39 +178,51 @@ void ProceduresTest::everyDealIsSolvableAndComplete()
     }
 }
 
-void ProceduresTest::startDuringPlayDealsAnew()
+void ProceduresTest::moves_data()
 {
-    FormFixture fixture;
-    fixture.startGame();
-    fixture.form.Text1().setText(QStringLiteral("7"));
-    const int drawsBefore = fixture.random.draws;
-    fixture.start();
-    QVERIFY(fixture.random.draws >= drawsBefore + Grid::CellCount);
-    QCOMPARE(fixture.random.reseeds, 2);
-    QCOMPARE(fixture.counter(), QStringLiteral("0"));
-    QVERIFY(fixture.messageBox.shown.isEmpty());
-    QVERIFY(fixture.events.state().GameStarted);
+    QTest::addColumn<Board>("board");
+    QTest::addColumn<QString>("counted");
+    QTest::addColumn<QList<int>>("clicks");
+    QTest::addColumn<Board>("expected");
+    QTest::addColumn<QString>("counter");
+    QTest::newRow("sideways, then down") << Board{0, 1, 2, 3, 4, 15, 11, 7, 8, 9, 10, 6, 12, 13, 14, 5} << "4"
+                                         << QList<int>{6, 10} << Board{0, 1, 2, 3, 4, 11, 10, 7, 8, 9, 15, 6, 12, 13, 14, 5}
+                                         << "6";
+    QTest::newRow("solved by a move, play goes on") << Boards::holeAt(14) << "0" << QList<int>{15, 11} << Boards::holeAt(11)
+                                                    << "2";
+    // The counter goes on from what it reads.
+    QTest::newRow("into the hole and back, from 9") << Boards::inOrder() << "9" << QList<int>{14, 15} << Boards::inOrder()
+                                                    << "11";
+    QTest::newRow("into the hole and back, from 999999") << Boards::inOrder() << "999999" << QList<int>{11, 15}
+                                                         << Boards::inOrder() << "1000001";
 }
 
-void ProceduresTest::sidewaysMoveThenDownMove()
+// Each click beside the hole moves its tile in; the window-level variables
+// keep the last move's blank box and the cell it moved.
+void ProceduresTest::moves()
 {
+    QFETCH(Board, board);
+    QFETCH(QString, counted);
+    QFETCH(QList<int>, clicks);
+    QFETCH(Board, expected);
+    QFETCH(QString, counter);
     FormFixture fixture;
     fixture.startGame();
-    const Board board{0, 1, 2, 3, 4, 15, 11, 7, 8, 9, 10, 6, 12, 13, 14, 5};
     fixture.arrange(board);
-    fixture.form.Text1().setText(QStringLiteral("4"));
-
-    fixture.clickTile(6);
-    QCOMPARE(fixture.events.state().ClickedCell, Integer(11));
-    QCOMPARE(fixture.events.state().BlankBox, Integer(5));
-    QCOMPARE(fixture.cellShownBy(6), 15);
-    QCOMPARE(fixture.cellShownBy(5), 11);
-    QCOMPARE(fixture.counter(), QStringLiteral("5"));
-
-    fixture.clickTile(10);
-    QCOMPARE(fixture.cellShownBy(10), 15);
-    QCOMPARE(fixture.cellShownBy(6), 10);
-    QCOMPARE(fixture.counter(), QStringLiteral("6"));
+    fixture.form.Text1().setText(counted);
+    int hole = 0;
+    int cell = 0;
+    for (int box : clicks) {
+        hole = fixture.hole();
+        cell = fixture.cellShownBy(box);
+        fixture.clickTile(box);
+    }
+    QCOMPARE(fixture.board(), expected);
+    QCOMPARE(fixture.counter(), counter);
+    QCOMPARE(fixture.events.state().BlankBox, Integer(hole));
+    QCOMPARE(fixture.events.state().ClickedCell, Integer(cell));
+    QVERIFY(fixture.messageBox.shown.isEmpty());
+    QVERIFY(fixture.events.state().GameStarted);
 }
 
 void ProceduresTest::neighboursOfTheHole_data()
@@ -262,66 +270,17 @@ void ProceduresTest::neighboursOfTheHole()
     }
 }
 
-void ProceduresTest::counterContinuesFromItsText_data()
+// A counter whose text reads as no number ends the game with a run-time error.
+void ProceduresTest::counterOfNoNumberIsAnError()
 {
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<QString>("after");
-    QTest::newRow("0") << "0" << "1";
-    QTest::newRow("9") << "9" << "10";
-    QTest::newRow("41") << "41" << "42";
-    QTest::newRow("999999") << "999999" << "1000000";
-    QTest::newRow("no number") << "many" << "";
-}
-
-// A counter whose text reads as no number ends the game with a run-time error
-// (after: empty).
-void ProceduresTest::counterContinuesFromItsText()
-{
-    QFETCH(QString, before);
-    QFETCH(QString, after);
     FormFixture fixture;
     fixture.startGame();
-    fixture.form.Text1().setText(before);
-    const int hole = fixture.hole();
+    fixture.form.Text1().setText(QStringLiteral("many"));
     fixture.clickBesideHole();
-    if (after.isEmpty()) {
-        QCOMPARE(fixture.messageBox.shown.size(), 1);
-        QCOMPARE(fixture.messageBox.shown[0].style, int(MessageBox::Critical));
-        QVERIFY(fixture.messageBox.shown[0].prompt.contains(QStringLiteral("Type mismatch")));
-        QCOMPARE(fixture.programEnd.statuses, QList<int>{1});
-        return;
-    }
-    QCOMPARE(fixture.counter(), after);
-    // Into the hole and back again is two moves.
-    fixture.clickTile(hole);
-    QCOMPARE(fixture.hole(), hole);
-    QCOMPARE(fixture.counter(), QString::number(after.toLongLong() + 1));
-}
-
-void ProceduresTest::solvedByMovesPlaysOn()
-{
-    FormFixture fixture;
-    fixture.startGame();
-    fixture.arrange(Boards::holeAt(14));
-    fixture.clickTile(15);
-    QCOMPARE(fixture.board(), Boards::inOrder());
-    QVERIFY(fixture.messageBox.shown.isEmpty());
-    QVERIFY(fixture.events.state().GameStarted);
-    fixture.clickTile(11);
-    QCOMPARE(fixture.hole(), 11);
-    QCOMPARE(fixture.counter(), QStringLiteral("2"));
-}
-
-// Before a picture is chosen the boxes are disabled; the procedure itself
-// ignores clicks too.
-void ProceduresTest::clicksBeforeAPictureDoNothing()
-{
-    FormFixture fixture;
-    fixture.clickTile(0);
-    fixture.form.Picture1(0).setEnabled(true);
-    fixture.clickTile(0);
-    QCOMPARE(fixture.form.Picture1(0).Picture()->Handle(), 0);
-    QVERIFY(fixture.messageBox.shown.isEmpty());
+    QCOMPARE(fixture.messageBox.shown.size(), 1);
+    QCOMPARE(fixture.messageBox.shown[0].style, int(MessageBox::Critical));
+    QVERIFY(fixture.messageBox.shown[0].prompt.contains(QStringLiteral("Type mismatch")));
+    QCOMPARE(fixture.programEnd.statuses, QList<int>{1});
 }
 
 QTEST_MAIN(ProceduresTest)

@@ -64,33 +64,29 @@ class WindowTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void windowIsFixedAndFrameless();
-    void controlsSitWhereTheLayoutPutsThem();
-    void tileGridInPixelsAndTwips();
+    void windowSitsWhereTheLayoutPutsIt();
     void colorsOfAGrab();
     void tabOrderAndFirstFocus();
     void inEveryLanguage_data();
     void inEveryLanguage();
-    void comboNeverGrowsAndTypingChoosesNothing();
+    void typingChoosesNothing_data();
+    void typingChoosesNothing();
 };
 
-void WindowTest::windowIsFixedAndFrameless()
-{
-    FormFixture fixture;
-    QCOMPARE(fixture.form.size(), QSize(567, 401));
-    QCOMPARE(fixture.form.minimumSize(), fixture.form.maximumSize());
-    QVERIFY(fixture.form.windowFlags() & Qt::FramelessWindowHint);
-    QVERIFY(fixture.form.windowTitle().isEmpty());
-    QCOMPARE(fixture.form.clientArea().geometry(), QRect(1, 1, 565, 399));
-    const QRect screen = fixture.form.screen()->geometry();
-    QVERIFY(qAbs(fixture.form.frameGeometry().center().x() - screen.center().x()) <= 1);
-    QVERIFY(qAbs(fixture.form.frameGeometry().center().y() - screen.center().y()) <= 1);
-}
-
-void WindowTest::controlsSitWhereTheLayoutPutsThem()
+// The window, fixed, frameless and centred, its controls and its boxes, which
+// tile the grid and read back their places in twips.
+void WindowTest::windowSitsWhereTheLayoutPutsIt()
 {
     FormFixture fixture;
     const frmMain &form = fixture.form;
+    QCOMPARE(form.size(), QSize(567, 401));
+    QCOMPARE(form.minimumSize(), form.maximumSize());
+    QVERIFY(form.windowFlags() & Qt::FramelessWindowHint);
+    QVERIFY(form.windowTitle().isEmpty());
+    QCOMPARE(form.clientArea().geometry(), QRect(1, 1, 565, 399));
+    const QRect screen = form.screen()->geometry();
+    QVERIFY(qAbs(form.frameGeometry().center().x() - screen.center().x()) <= 1);
+    QVERIFY(qAbs(form.frameGeometry().center().y() - screen.center().y()) <= 1);
     const QList<std::tuple<const char *, const QWidget *, QRect>> places{
         {"Label1", &form.Label1(), {336, 16, 217, 49}}, {"Combo1", &form.Combo1(), {344, 96, 209, 27}},
         {"Frame2", &form.Frame2(), {344, 152, 209, 233}}, {"cmdStart", &form.cmdStart(), {352, 168, 81, 41}},
@@ -99,25 +95,21 @@ void WindowTest::controlsSitWhereTheLayoutPutsThem()
         {"Text2", &form.Text2(), {144, 384, 153, 33}}};
     for (const auto &[name, control, pixels] : places)
         QVERIFY2(onClient(*control, form.clientArea()) == pixels, name);
-}
 
-void WindowTest::tileGridInPixelsAndTwips()
-{
-    FormFixture fixture;
     QRegion covered;
+    TileBox placed(0, nullptr);
     for (Integer box = 0; box < Grid::CellCount; ++box) {
-        const TileBox &tile = fixture.form.Picture1(box);
-        const QRect expected = Twips::toPixels(Layout::tile(box));
-        QCOMPARE(onClient(tile, fixture.form.clientArea()), expected);
-        QCOMPARE(tile.Left(), float(Layout::tile(box).left));
-        QCOMPARE(tile.Top(), float(Layout::tile(box).top));
+        const TileBox &tile = form.Picture1(box);
+        placed.place(Layout::tile(box));
+        QCOMPARE(onClient(tile, form.clientArea()), placed.geometry());
+        QCOMPARE(QPointF(tile.Left(), tile.Top()), QPointF(placed.Left(), placed.Top()));
         QCOMPARE(tile.Index(), box);
-        QVERIFY(!covered.intersects(expected));
-        covered += expected;
+        QVERIFY(!covered.intersects(placed.geometry()));
+        covered += placed.geometry();
     }
     QCOMPARE(covered, QRegion(16, 16, 312, 368));
-    QCOMPARE(QPointF(fixture.form.Picture1(5).Left(), fixture.form.Picture1(5).Top()), QPointF(1410, 1620));
-    QCOMPARE(QPointF(fixture.form.Picture1(15).Left(), fixture.form.Picture1(15).Top()), QPointF(3750, 4380));
+    QCOMPARE(QPointF(form.Picture1(5).Left(), form.Picture1(5).Top()), QPointF(1410, 1620));
+    QCOMPARE(QPointF(form.Picture1(15).Left(), form.Picture1(15).Top()), QPointF(3750, 4380));
 }
 
 void WindowTest::colorsOfAGrab()
@@ -158,8 +150,6 @@ void WindowTest::colorsOfAGrab()
 void WindowTest::tabOrderAndFirstFocus()
 {
     FormFixture fixture;
-    QApplication::setActiveWindow(&fixture.form);
-    QVERIFY(QTest::qWaitForWindowActive(&fixture.form));
     QCOMPARE(QApplication::focusWidget(), &fixture.form.Combo1());
 
     fixture.startGame();
@@ -257,38 +247,48 @@ void WindowTest::inEveryLanguage()
     QTRY_VERIFY(!fixture.events.state().GameStarted);
 }
 
-// Typed text chooses nothing, with Return or by leaving the list, which
-// shows again what it showed before.
-void WindowTest::comboNeverGrowsAndTypingChoosesNothing()
+void WindowTest::typingChoosesNothing_data()
 {
-    FormFixture fixture;
-    QApplication::setActiveWindow(&fixture.form);
-    QVERIFY(QTest::qWaitForWindowActive(&fixture.form));
-    QComboBox &combo = fixture.form.Combo1();
-    const auto type = [&](const QString &text, Qt::Key key) {
-        combo.setFocus();
-        combo.lineEdit()->selectAll();
-        QTest::keyClicks(&combo, text);
-        QTest::keyClick(&combo, key);
-    };
-    type(QStringLiteral("Sunset"), Qt::Key_Return);
-    type(QStringLiteral("F"), Qt::Key_Return);
-    type(QStringLiteral("F"), Qt::Key_Backtab);
-    QCOMPARE(combo.count(), 3);
-    QCOMPARE(combo.currentText(), QStringLiteral("Choose a picture"));
-    QCOMPARE(fixture.form.Text2().text(), QStringLiteral("Text2"));
-    QVERIFY(!fixture.form.cmdStart().isEnabled());
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QKeySequence>("key");
+    QTest::addColumn<QString>("shown");
+    const QString none = QStringLiteral("Choose a picture");
+    const QString chosen = QStringLiteral("Stained Glass");
+    QTest::newRow("a new title, Return") << "" << "Sunset" << QKeySequence(Qt::Key_Return) << "Sunset";
+    QTest::newRow("a title's start, Return") << "" << "F" << QKeySequence(Qt::Key_Return) << "Fractal Reef";
+    QTest::newRow("leaving backwards") << "" << "F" << QKeySequence(Qt::Key_Backtab) << none;
+    QTest::newRow("Exit before a choice") << "" << "F" << QKeySequence(Qt::ALT | Qt::Key_X) << none;
+    QTest::newRow("leaving after a choice") << "choose" << "F" << QKeySequence(Qt::Key_Tab) << chosen;
+    QTest::newRow("Start") << "choose" << "F" << QKeySequence(Qt::ALT | Qt::Key_S) << chosen;
+    QTest::newRow("Solve") << "deal" << "F" << QKeySequence(Qt::ALT | Qt::Key_V) << chosen;
+    QTest::newRow("Exit") << "deal" << "F" << QKeySequence(Qt::ALT | Qt::Key_X) << chosen;
+}
 
-    // The arrow keys choose entries, each choice a click of the list.
+// Typed text chooses nothing, with Return, by leaving the list or by a
+// command's access key; the last two show again what the list showed before.
+void WindowTest::typingChoosesNothing()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, typed);
+    QFETCH(QKeySequence, key);
+    QFETCH(QString, shown);
+    FormFixture fixture;
+    QComboBox &combo = fixture.form.Combo1();
     combo.setFocus();
-    QTest::keyClick(&combo, Qt::Key_Down);
-    QCOMPARE(fixture.form.Text2().text(), QStringLiteral("0"));
-    QTest::keyClick(&combo, Qt::Key_Down);
-    QCOMPARE(fixture.form.Text2().text(), QStringLiteral("1"));
-    type(QStringLiteral("F"), Qt::Key_Tab);
-    QCOMPARE(combo.currentText(), QStringLiteral("Stained Glass"));
-    QCOMPARE(fixture.form.Text2().text(), QStringLiteral("1"));
-    QVERIFY(fixture.form.Text1().isReadOnly());
+    // The arrow keys choose entries, each choice a click of the list.
+    for (int entry = 0; entry <= 1 && !before.isEmpty(); ++entry)
+        QTest::keyClick(&combo, Qt::Key_Down);
+    if (before == QLatin1String("deal"))
+        fixture.start();
+    combo.setFocus();
+    combo.lineEdit()->selectAll();
+    QTest::keyClicks(&combo, typed);
+    QTest::keyClick(&combo, key[0].key(), key[0].keyboardModifiers());
+    QTRY_COMPARE(combo.currentText(), shown);
+    QCOMPARE(combo.count(), 3);
+    QCOMPARE(fixture.form.Text2().text(), before.isEmpty() ? QStringLiteral("Text2") : QStringLiteral("1"));
+    QCOMPARE(fixture.form.cmdStart().isEnabled(), !before.isEmpty());
 }
 
 QTEST_MAIN(WindowTest)
