@@ -4,8 +4,8 @@
 #include "ui/TileBox.h"
 #include "ui/frmMain.h"
 
+#include <QAccessible>
 #include <QComboBox>
-#include <QLineEdit>
 
 FormEvents::FormEvents(frmMain &form, MessageBox &messageBox, RandomGenerator &random, ProgramEnd &programEnd)
     : form_(form),
@@ -34,19 +34,19 @@ void FormEvents::wire()
     QObject::connect(&form_.Combo1(), &QComboBox::activated, &form_, [this] {
         trap_.run([this] {
             choosing_.Combo1_Click();
-            announcer_.pictureShown();
+            tell(&GameAnnouncer::pictureShown);
         });
     });
     QObject::connect(&form_.cmdSolve(), &QPushButton::clicked, &form_, [this] {
         trap_.run([this] {
             choosing_.cmdSolve_Click();
-            announcer_.solved();
+            tell(&GameAnnouncer::solved);
         });
     });
     QObject::connect(&form_.cmdStart(), &QPushButton::clicked, &form_, [this] {
         trap_.run([this] {
             starting_.cmdStart_Click();
-            announcer_.dealt();
+            tell(&GameAnnouncer::dealt);
         });
     });
     QObject::connect(&form_.cmdExit(), &QPushButton::clicked, &form_,
@@ -57,12 +57,18 @@ void FormEvents::wire()
     for (Integer index = 0; index < frmMain::TileCount; ++index) {
         QObject::connect(&form_.Picture1(index), &TileBox::clicked, &form_, [this](int clicked) {
             trap_.run([this, clicked] {
-                // A move is counted; a refusal has its own message box.
-                const QString moves = form_.Text1().text();
                 moving_.Picture1_Click(Integer(clicked));
-                if (form_.Text1().text() != moves)
-                    announcer_.moved();
+                // A refusal has its own message box.
+                if (state_.TileMoved)
+                    tell(&GameAnnouncer::moved);
             });
         });
     }
+}
+
+// Words for a screen reader are made only while one listens.
+void FormEvents::tell(void (GameAnnouncer::*announcement)() const) const
+{
+    if (QAccessible::isActive())
+        (announcer_.*announcement)();
 }

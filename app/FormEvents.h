@@ -26,6 +26,7 @@ public:
 
 private:
     void wire();
+    void tell(void (GameAnnouncer::*announcement)() const) const;
 
     frmMain &form_;
     FormState state_;

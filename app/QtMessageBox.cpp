@@ -3,6 +3,7 @@
 #include "app/RepeatedKeyFilter.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -58,12 +59,21 @@ QMessageBox &QtMessageBox::boxFor(int style)
     if (!box) {
         box = new QMessageBox(window_);
         box->setWindowModality(Qt::ApplicationModal);
+        // The buttons take their words from the translations, in Qt's own
+        // wording: on every desktop the same (a desktop's theme may name them
+        // otherwise, as GNOME's "&OK"), and in the game's words where Qt has none.
         if (yesNo) {
             box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            //: The Quit? question's buttons; Qt's own translation of them comes first where there is one.
+            box->button(QMessageBox::Yes)->setText(QCoreApplication::translate("QPlatformTheme", "&Yes"));
+            //: As "&Yes"; a different access key.
+            box->button(QMessageBox::No)->setText(QCoreApplication::translate("QPlatformTheme", "&No"));
             box->setDefaultButton(QMessageBox::Yes);
             box->setEscapeButton(QMessageBox::No);
         } else {
             box->setStandardButtons(QMessageBox::Ok);
+            //: The button of the other message boxes, as Qt's own translation words it where there is one.
+            box->button(QMessageBox::Ok)->setText(QCoreApplication::translate("QPlatformTheme", "OK"));
             box->setDefaultButton(QMessageBox::Ok);
             box->setEscapeButton(QMessageBox::Ok);
         }

@@ -7,7 +7,7 @@
 #include "ui/frmMain.h"
 
 #include <QApplication>
-#include <QLocale>
+#include <QProcessEnvironment>
 #include <QStringList>
 #include <cstdio>
 #include <cstdlib>
@@ -58,7 +58,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "%s\n", qPrintable(message));
 
     const ApplicationSetUp setUp;
-    const Translation translation(QLocale::system().uiLanguages());
+    const Translation translation(Translation::desktopLanguages(QProcessEnvironment::systemEnvironment()));
 
     frmMain form;
     QtMessageBox messageBox(&form);

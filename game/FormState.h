@@ -13,5 +13,7 @@ struct FormState {
     Integer ClickedBox = 0;
     Integer BlankBox = 0;
     Integer ClickedCell = 0;
+    // Whether the last click on a box moved its piece.
+    Boolean TileMoved = false;
     Integer PictureChoice = 0;
 };

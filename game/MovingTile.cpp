@@ -17,6 +17,7 @@ MovingTile::MovingTile(frmMain &form, FormState &state, MessageBox &messageBox)
 
 void MovingTile::Picture1_Click(Integer Index)
 {
+    state_.TileMoved = false;
     if (!state_.GameStarted)
         return;
     Integer &LoopIndex = state_.LoopIndex;
@@ -36,6 +37,7 @@ void MovingTile::Picture1_Click(Integer Index)
     const TileBox &clicked = form_.Picture1(state_.ClickedBox);
     const Boolean sameRow = besideAlong(hole.Top(), clicked.Top(), hole.Left(), clicked.Left(), HorizontalStep);
     if (!sameRow && !besideAlong(hole.Left(), clicked.Left(), hole.Top(), clicked.Top(), VerticalStep)) {
+        //: Message box for a click on a box that is not beside the hole.
         messageBox_.show(QCoreApplication::translate("MovingTile", "Cannot move !!!"), MessageBox::OkOnly);
         return;
     }
@@ -43,6 +45,7 @@ void MovingTile::Picture1_Click(Integer Index)
     form_.Picture1(state_.ClickedBox).setPicture(form_.PictureClip1(PictureChoice).cellPicture(Grid::BlankCell));
     form_.Picture1(state_.BlankBox).setPicture(form_.PictureClip1(PictureChoice).cellPicture(state_.ClickedCell));
     form_.Text1().setText(Conversions::numberToText(Arithmetic::add(Conversions::textToNumber(form_.Text1().text()), 1.0)));
+    state_.TileMoved = true;
 }
 
 // The boxes share one coordinate and lie exactly one step apart in the other.

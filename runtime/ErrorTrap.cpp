@@ -22,6 +22,7 @@ void ErrorTrap::run(const std::function<void()> &procedure) noexcept
     } catch (const std::exception &error) {
         report(QString::fromLocal8Bit(error.what()));
     } catch (...) {
+        //: A fault of the program that has no description of its own, shown as %1 below.
         report(QCoreApplication::translate("ErrorTrap", "Unknown error"));
     }
 }
@@ -29,6 +30,7 @@ void ErrorTrap::run(const std::function<void()> &procedure) noexcept
 void ErrorTrap::report(const QString &description) noexcept
 {
     try {
+        //: A message box's text before the game ends on a fault of its own; %1 describes the fault.
         messageBox_.show(QCoreApplication::translate("ErrorTrap", "Run-time error:\n\n%1").arg(description), MessageBox::Critical);
     } catch (...) {
         // The program ends either way; the message still reaches the terminal.

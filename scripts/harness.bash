@@ -13,7 +13,9 @@ TEST_PACKAGES=(
   dbus-daemon at-spi2-core python3-minimal python3-pyatspi weston
   orca speech-dispatcher espeak-ng speech-dispatcher-espeak-ng
   desktop-file-utils appstream dpkg-dev lintian devscripts binutils
-  qt6-translations-l10n
+  # Qt's own words, and the fonts a desktop in Hebrew, Arabic, Persian, Hindi,
+  # Chinese, Japanese or Korean has for what Liberation Sans lacks.
+  qt6-translations-l10n fonts-dejavu-core fonts-kacst fonts-farsiweb fonts-lohit-deva fonts-noto-cjk
 )
 
 # A new build folder gets Ninja; one configured before keeps its generator.

@@ -1,20 +1,39 @@
 #pragma once
 
+#include <QHash>
+#include <QString>
+#include <QTimer>
 #include <QWidget>
 
-class QString;
+class QLabel;
 
-// Tells screen readers of a change that moves no focus. Orca 43 does not read
-// a changed name or description from Qt 6.4, but reads an object with the role
-// of a notification as it is shown: the announcer is shown anew with each
-// text. It has no size, so it shows nothing on the window.
+// Tells screen readers what changed on the window without moving the focus,
+// once changes pause: moves made as fast as keys repeat are told as their
+// result, not as a queue of counts long past, and send readers nothing while
+// they come.
+//
+// A text is told through an object with the role of a notification, shown
+// anew: Orca 43 reads it as it is shown, speaking the label inside it and
+// showing that label's text on a braille display. The announcer has no size,
+// so it shows nothing on the window.
 class Announcer : public QWidget {
     Q_OBJECT
 
 public:
-    // Nothing is made or said while no screen reader listens.
+    // Before the control's accessible name changes.
+    static void renaming(QWidget &control);
     static void announce(QWidget &window, const QString &text);
 
 private:
     explicit Announcer(QWidget *window);
+
+    static Announcer &held(QWidget &window);
+    void tell();
+
+    QLabel *words_;
+    QString text_;
+    // Each control renamed since the last pause, with the name it had then.
+    // The controls are the window's, as the announcer is.
+    QHash<QWidget *, QString> renamed_;
+    QTimer pause_;
 };

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
+#include <QTextLayout>
+#include <cmath>
 
 namespace {
 
@@ -43,7 +45,39 @@ void CommandButton::fitCaption()
 {
     const int room = focusArea().width();
     setFont(FittingFont::largest(
-        font_, [&](const QFontMetrics &metrics) { return metrics.size(Qt::TextShowMnemonic, text()).width() < room; }));
+        font_, [&](const QFontMetrics &metrics) { return metrics.size(Qt::TextHideMnemonic, text()).width() < room; }));
+}
+
+// The caption is shaped whole, and the access key underlined on its own:
+// Qt's mnemonic drawing shapes the marked letter apart from its neighbours,
+// which breaks Arabic letters' joining and Devanagari clusters.
+void CommandButton::drawCaption(QPainter &painter, const QRectF &area, const QColor &color) const
+{
+    QString caption = text();
+    const qsizetype key = caption.indexOf(u'&');
+    if (key >= 0)
+        caption.remove(key, 1);
+    QTextLayout layout(caption, font());
+    QTextOption alignment(Qt::AlignHCenter);
+    alignment.setTextDirection(layoutDirection());
+    layout.setTextOption(alignment);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(area.width());
+    layout.endLayout();
+    const QPointF origin(area.left(), area.top() + (area.height() - line.ascent() - line.descent()) / 2);
+    painter.setPen(color);
+    layout.draw(&painter, origin);
+    if (key < 0 || key >= caption.size())
+        return;
+    // Placed as Qt places an underline: below the baseline by the font's
+    // offset rounded up, from pixel to pixel.
+    const qreal from = origin.x() + line.cursorToX(int(key));
+    const qreal to = origin.x() + line.cursorToX(layout.nextCursorPosition(int(key)));
+    const QFontMetricsF metrics(font());
+    const qreal y = origin.y() + line.ascent() + std::ceil(metrics.underlinePos()) + 0.5;
+    painter.setPen(QPen(color, metrics.lineWidth(), Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(QLineF(qFloor(qMin(from, to)), y, qFloor(qMax(from, to)), y));
 }
 
 QRect CommandButton::focusArea() const
@@ -68,16 +102,12 @@ void CommandButton::paintEvent(QPaintEvent *)
     }
 
     const QRect textArea = down ? inner.translated(1, 1) : inner;
-    const int flags = Qt::AlignCenter | Qt::TextShowMnemonic;
     if (isEnabled()) {
-        painter.setPen(palette().color(QPalette::Active, QPalette::ButtonText));
-        painter.drawText(textArea, flags, text());
+        drawCaption(painter, textArea, palette().color(QPalette::Active, QPalette::ButtonText));
     } else {
         // Etched caption, the usual look of a disabled button.
-        painter.setPen(highlight);
-        painter.drawText(textArea.translated(1, 1), flags, text());
-        painter.setPen(shadow);
-        painter.drawText(textArea, flags, text());
+        drawCaption(painter, textArea.translated(1, 1), highlight);
+        drawCaption(painter, textArea, shadow);
     }
 
     if (hasFocus()) {

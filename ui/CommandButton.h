@@ -21,6 +21,7 @@ protected:
 
 private:
     void fitCaption();
+    void drawCaption(QPainter &painter, const QRectF &area, const QColor &color) const;
     QRect focusArea() const;
 
     QColor face_;

@@ -21,6 +21,7 @@ void FormAccessibility::describe(frmMain &form)
 {
     // The caption stays empty on purpose; the title on the window names it.
     form.setAccessibleName(form.Label1().text());
+    //: The picture list's name, spoken by screen readers only, before the list's entry.
     form.Combo1().setAccessibleName(QCoreApplication::translate("FormAccessibility", "Picture"));
     form.Label2().setBuddy(&form.Text1());
 }

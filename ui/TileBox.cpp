@@ -2,6 +2,7 @@
 
 #include "pictures/Grid.h"
 #include "runtime/RuntimeError.h"
+#include "ui/Announcer.h"
 #include "ui/ColorValue.h"
 #include "ui/Twips.h"
 
@@ -54,13 +55,10 @@ void TileBox::setPicture(CellPictureRef picture)
 {
     if (!picture)
         throw RuntimeError::invalidProcedureCall();
-    const bool changed = picture != picture_;
+    if (picture != picture_ && QAccessible::isActive())
+        Announcer::renaming(*this);
     picture_ = std::move(picture);
     update();
-    if (changed && QAccessible::isActive()) {
-        QAccessibleEvent event(this, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
-    }
 }
 
 void TileBox::setBackColor(std::uint32_t colorValue)

@@ -8,7 +8,7 @@
 #include <QTimer>
 
 TileBoxAccessible::TileBoxAccessible(TileBox *box)
-    : QAccessibleWidget(box, QAccessible::Button)
+    : ReadOnlyTextAccessible(box, QAccessible::Button)
 {
 }
 
@@ -28,18 +28,29 @@ QString TileBoxAccessible::text(QAccessible::Text textType) const
     switch (textType) {
     case QAccessible::Name:
         if (cell == CellPicture::NoCell)
+            //: Screen readers only: the name of a box that shows nothing yet, before the first picture; agrees with "box".
             return tr("Empty");
-        return cell == Grid::BlankCell ? tr("Hole") : tr("Piece %1").arg(cell + 1);
+        if (cell == Grid::BlankCell)
+            //: Screen readers only: the box showing the gap that pieces slide into.
+            return tr("Hole");
+        //: Screen readers only: the box showing piece %1 (1 to 16, its place in the finished picture).
+        return tr("Piece %1").arg(cell + 1);
     case QAccessible::Description:
+        //: Screen readers only, after a box's name: where the box is; row 1 is the top, column 1 the leftmost.
         return tr("Row %1, column %2").arg(Grid::row(index) + 1).arg(Grid::column(index) + 1);
     default:
-        return QAccessibleWidget::text(textType);
+        return ReadOnlyTextAccessible::text(textType);
     }
+}
+
+QString TileBoxAccessible::shownText() const
+{
+    return text(QAccessible::Name);
 }
 
 QStringList TileBoxAccessible::actionNames() const
 {
-    QStringList names = QAccessibleWidget::actionNames();
+    QStringList names = ReadOnlyTextAccessible::actionNames();
     if (box()->isEnabled())
         names.prepend(pressAction());
     return names;
@@ -65,12 +76,12 @@ void TileBoxAccessible::doAction(const QString &actionName)
         press_->start(0);
         return;
     }
-    QAccessibleWidget::doAction(actionName);
+    ReadOnlyTextAccessible::doAction(actionName);
 }
 
 QStringList TileBoxAccessible::keyBindingsForAction(const QString &actionName) const
 {
     if (actionName == pressAction())
         return {QKeySequence(Qt::Key_Space).toString(QKeySequence::NativeText)};
-    return QAccessibleWidget::keyBindingsForAction(actionName);
+    return ReadOnlyTextAccessible::keyBindingsForAction(actionName);
 }

@@ -5,6 +5,7 @@
 #include "ui/ComboBox.h"
 #include "ui/CommandButton.h"
 #include "ui/CounterBox.h"
+#include "ui/FittingFont.h"
 #include "ui/FormAccessibility.h"
 #include "ui/Layout.h"
 #include "ui/TileBox.h"
@@ -57,6 +58,18 @@ QLabel *makeLabel(const QString &text, double points, QWidget *parent)
     return label;
 }
 
+// A label's text in the largest size that keeps it on its line, clear of the
+// 4 pixels at either side, and within the label's height with the fonts that
+// fill in scripts the label's own lacks, which may reach further below.
+void fitText(QLabel *label)
+{
+    const QString &text = label->text();
+    label->setFont(FittingFont::largest(label->font(), [&](const QFontMetrics &metrics) {
+        return metrics.horizontalAdvance(text) < label->width() - 8
+            && metrics.tightBoundingRect(text).bottom() - metrics.boundingRect(text).top() < label->height();
+    }));
+}
+
 CommandButton *makeButton(const QString &caption, QWidget *parent)
 {
     return new CommandButton(caption, ColorValue::LightOrange, boldFont(13.5), parent);
@@ -66,8 +79,11 @@ CommandButton *makeButton(const QString &caption, QWidget *parent)
 
 frmMain::frmMain(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      //: A picture's name: an entry of the picture list, 200 pixels wide, and in screen-reader announcements.
       PictureClip1_{PictureClip(QStringLiteral(":/pictures/picture0.bmp"), tr("Mountain Lake")),
+                    //: As "Mountain Lake": a picture of coloured glass panes in lead lines.
                     PictureClip(QStringLiteral(":/pictures/picture1.bmp"), tr("Stained Glass")),
+                    //: As "Mountain Lake": a picture of a coral reef drawn as a fractal.
                     PictureClip(QStringLiteral(":/pictures/picture2.bmp"), tr("Fractal Reef"))}
 {
     setFixedSize(Layout::windowSize());
@@ -88,6 +104,7 @@ frmMain::frmMain(QWidget *parent)
     for (const PictureClip &set : PictureClip1_)
         Combo1_->addItem(set.title());
     Combo1_->setCurrentIndex(-1);
+    //: What the picture list shows until a picture is chosen, 200 pixels wide.
     Combo1_->setEditText(tr("Choose a picture"));
     setColors(Combo1_, QPalette::Base, ColorValue::LightPeach);
 
@@ -126,15 +143,21 @@ void frmMain::createFrame()
     Text1_->setReadOnly(true);
     setColors(Text1_, QPalette::Base, ColorValue::LightPeach);
 
+    //: Button that deals the picture's pieces, 73 pixels wide (a longer word is drawn smaller). & marks the
+    //: access key (Alt+letter), unlike the other buttons' keys; "开始(&S)" style where the script has no such letters.
     cmdStart_ = makeButton(tr("&Start"), Frame2_);
     place(cmdStart_, Layout::cmdStart);
+    //: Button that puts the picture in order again; room and access key as for "&Start".
     cmdSolve_ = makeButton(tr("Sol&ve"), Frame2_);
     place(cmdSolve_, Layout::cmdSolve);
+    //: Button that asks whether to quit; room and access key as for "&Start".
     cmdExit_ = makeButton(tr("E&xit"), Frame2_);
     place(cmdExit_, Layout::cmdExit);
 
+    //: Title above the move counter, one line of 185 pixels; screen readers speak it as the counter's name.
     Label2_ = makeLabel(tr("Number of Moves"), 15.75, Frame2_);
     place(Label2_, Layout::Label2);
+    fitText(Label2_);
 }
 
 void frmMain::createTileBoxes()

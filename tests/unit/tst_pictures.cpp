@@ -45,8 +45,7 @@ class PicturesTest : public QObject {
 private Q_SLOTS:
     void cellsAreCutRowByRow_data();
     void cellsAreCutRowByRow();
-    void identityOfCells();
-    void badRequestsAreErrors();
+    void identityOfCellsAndBadRequests();
     void storedPicturesGiveFullCells();
     void unusableFinerDrawingGivesNone();
 
@@ -89,7 +88,7 @@ void PicturesTest::cellsAreCutRowByRow()
     QVERIFY(!shown.contains(QPoint(0, 368)));
 }
 
-void PicturesTest::identityOfCells()
+void PicturesTest::identityOfCellsAndBadRequests()
 {
     const PictureClip clip(writePositionPicture(dir_, 313, 369), QString());
     const PictureClip other(writePositionPicture(dir_, 313, 370), QString());
@@ -103,11 +102,6 @@ void PicturesTest::identityOfCells()
     }
     QCOMPARE(handles.size(), 32);
     QCOMPARE(CellPicture().Handle(), 0);
-}
-
-void PicturesTest::badRequestsAreErrors()
-{
-    const PictureClip clip(writePositionPicture(dir_, 313, 369), QString());
     QVERIFY_THROWS_EXCEPTION(RuntimeError, clip.cellPicture(-1));
     QVERIFY_THROWS_EXCEPTION(RuntimeError, clip.cellPicture(16));
     const PictureClip missing(dir_.filePath(QStringLiteral("missing.bmp")), QString());

@@ -50,6 +50,7 @@ void SoakTest::randomPlayKeepsTheGameWhole()
                 box = pick(Grid::CellCount);
             const qsizetype shownBefore = fixture.messageBox.shown.size();
             fixture.clickTile(box);
+            QCOMPARE(fixture.events.state().TileMoved, expected.playing && Boards::beside(box, hole));
             if (expected.playing) {
                 if (Boards::beside(box, hole)) {
                     std::swap(expected.board[std::size_t(box)], expected.board[std::size_t(hole)]);

@@ -7,12 +7,14 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QGlyphRun>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTextLayout>
 #include <QTest>
 
 namespace {
@@ -33,11 +35,18 @@ QRect onClient(const QWidget &control, const QWidget &client)
     return QRect(control.mapTo(&client, QPoint(0, 0)), control.size());
 }
 
-// Within the control, clear of the 4 pixels next to its edge.
+// Within the control, clear of the 4 pixels next to its edge, as drawn with
+// the fonts that fill in the scripts the control's font lacks, and none of
+// its glyphs a missing-glyph box.
 bool fits(const QFont &font, const QString &text, const QWidget &control)
 {
-    const QFontMetrics metrics(font);
-    return metrics.size(Qt::TextShowMnemonic, text).width() < control.width() - 8 && metrics.height() <= control.height();
+    QTextLayout layout(QString(text).remove(u'&'), font);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    return std::ranges::none_of(layout.glyphRuns(), [](const QGlyphRun &run) { return run.glyphIndexes().contains(0); })
+        && QFontMetrics(font).size(Qt::TextHideMnemonic, text).width() < control.width() - 8
+        && qRound(line.ascent()) + QFontMetrics(font).tightBoundingRect(layout.text()).bottom() < control.height();
 }
 
 // What in the translation lupdate finds wanting once it has brought it up to
@@ -54,7 +63,8 @@ QString wanting(const QString &language)
     if (!lupdate.waitForFinished() || lupdate.exitCode() != 0 || !updated.open(QIODevice::ReadOnly))
         return QStringLiteral("lupdate failed: ") + QString::fromLocal8Bit(lupdate.readAllStandardError());
     const QString text = QString::fromUtf8(updated.readAll());
-    const QRegularExpression wanted(QStringLiteral("<source>[^<]*</source>\\s*<translation( type=[^>]*>|></translation>)"));
+    const QRegularExpression wanted(
+        QStringLiteral("<source>[^<]*</source>\\s*(<(extra|translator)?comment>[^<]*</\\w+>\\s*)*<translation( type=[^>]*>|></translation>)"));
     return wanted.match(text).captured();
 }
 
@@ -64,162 +74,163 @@ class WindowTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void windowSitsWhereTheLayoutPutsIt();
-    void colorsOfAGrab();
-    void tabOrderAndFirstFocus();
+    void windowInEitherDirection();
     void inEveryLanguage_data();
     void inEveryLanguage();
     void typingChoosesNothing_data();
     void typingChoosesNothing();
 };
 
-// The window, fixed, frameless and centred, its controls and its boxes, which
-// tile the grid and read back their places in twips.
-void WindowTest::windowSitsWhereTheLayoutPutsIt()
+// A fixed, frameless window centred on the screen, its controls in their tab
+// order, the list first. Also where a right-to-left
+// language turns the application's direction, it is not mirrored: every
+// control where the layout puts it and in its colours, and a dealt picture on
+// the board as it is.
+void WindowTest::windowInEitherDirection()
 {
-    FormFixture fixture;
-    const frmMain &form = fixture.form;
-    QCOMPARE(form.size(), QSize(567, 401));
-    QCOMPARE(form.minimumSize(), form.maximumSize());
-    QVERIFY(form.windowFlags() & Qt::FramelessWindowHint);
-    QVERIFY(form.windowTitle().isEmpty());
-    QCOMPARE(form.clientArea().geometry(), QRect(1, 1, 565, 399));
-    const QRect screen = form.screen()->geometry();
-    QVERIFY(qAbs(form.frameGeometry().center().x() - screen.center().x()) <= 1);
-    QVERIFY(qAbs(form.frameGeometry().center().y() - screen.center().y()) <= 1);
-    const QList<std::tuple<const char *, const QWidget *, QRect>> places{
-        {"Label1", &form.Label1(), {336, 16, 217, 49}}, {"Combo1", &form.Combo1(), {344, 96, 209, 27}},
-        {"Frame2", &form.Frame2(), {344, 152, 209, 233}}, {"cmdStart", &form.cmdStart(), {352, 168, 81, 41}},
-        {"cmdSolve", &form.cmdSolve(), {448, 168, 81, 41}}, {"Label2", &form.Label2(), {352, 240, 193, 25}},
-        {"Text1", &form.Text1(), {400, 272, 81, 41}}, {"cmdExit", &form.cmdExit(), {400, 328, 81, 41}},
-        {"Text2", &form.Text2(), {144, 384, 153, 33}}};
-    for (const auto &[name, control, pixels] : places)
-        QVERIFY2(onClient(*control, form.clientArea()) == pixels, name);
+    QList<QImage> boards;
+    for (const Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+        QGuiApplication::setLayoutDirection(direction);
+        FormFixture fixture;
+        frmMain &form = fixture.form;
+        QVERIFY(form.size() == QSize(567, 401) && form.minimumSize() == form.maximumSize());
+        QVERIFY((form.windowFlags() & Qt::FramelessWindowHint) && form.windowTitle().isEmpty());
+        QCOMPARE(form.clientArea().geometry(), QRect(1, 1, 565, 399));
+        const QPoint offCentre = form.frameGeometry().center() - form.screen()->geometry().center();
+        QVERIFY(qAbs(offCentre.x()) <= 1 && qAbs(offCentre.y()) <= 1);
+        const QList<std::tuple<const char *, const QWidget *, QRect>> places{
+            {"Label1", &form.Label1(), {336, 16, 217, 49}}, {"Combo1", &form.Combo1(), {344, 96, 209, 27}},
+            {"Frame2", &form.Frame2(), {344, 152, 209, 233}}, {"cmdStart", &form.cmdStart(), {352, 168, 81, 41}},
+            {"cmdSolve", &form.cmdSolve(), {448, 168, 81, 41}}, {"Label2", &form.Label2(), {352, 240, 193, 25}},
+            {"Text1", &form.Text1(), {400, 272, 81, 41}}, {"cmdExit", &form.cmdExit(), {400, 328, 81, 41}},
+            {"Text2", &form.Text2(), {144, 384, 153, 33}}};
+        for (const auto &[name, control, pixels] : places)
+            QVERIFY2(onClient(*control, form.clientArea()) == pixels, name);
 
-    QRegion covered;
-    TileBox placed(0, nullptr);
-    for (Integer box = 0; box < Grid::CellCount; ++box) {
-        const TileBox &tile = form.Picture1(box);
-        placed.place(Layout::tile(box));
-        QCOMPARE(onClient(tile, form.clientArea()), placed.geometry());
-        QCOMPARE(QPointF(tile.Left(), tile.Top()), QPointF(placed.Left(), placed.Top()));
-        QCOMPARE(tile.Index(), box);
-        QVERIFY(!covered.intersects(placed.geometry()));
-        covered += placed.geometry();
-    }
-    QCOMPARE(covered, QRegion(16, 16, 312, 368));
-    QCOMPARE(QPointF(form.Picture1(5).Left(), form.Picture1(5).Top()), QPointF(1410, 1620));
-    QCOMPARE(QPointF(form.Picture1(15).Left(), form.Picture1(15).Top()), QPointF(3750, 4380));
-}
+        const QColor black(Qt::black), peach = colorOf(ColorValue::LightPeach), orange = colorOf(ColorValue::LightOrange),
+                     cyan = colorOf(ColorValue::LightCyan);
+        // Points from a control's top-left corner, or when negative from its
+        // bottom-right one. Button faces keep their colour while disabled.
+        QList<std::tuple<const QWidget *, QPoint, QColor>> points{
+            {&form, {0, 0}, black}, {&form, {-1, -1}, black}, {&form.clientArea(), {5, 5}, peach}, {&form.clientArea(), {560, 390}, peach},
+            {&form.Label1(), {2, 2}, peach}, {&form.Label2(), {2, 2}, peach}, {&form.Frame2(), {5, 5}, peach}, {&form.Text1(), {6, 20}, peach}};
+        for (const QWidget *button : {&form.cmdStart(), &form.cmdSolve(), &form.cmdExit()})
+            points << std::tuple{button, QPoint(4, 4), orange} << std::tuple{button, QPoint(-5, -5), orange};
+        QRegion covered;
+        TileBox placed(0, nullptr);
+        for (Integer box = 0; box < Grid::CellCount; ++box) {
+            const TileBox &tile = form.Picture1(box);
+            placed.place(Layout::tile(box));
+            QCOMPARE(onClient(tile, form.clientArea()), placed.geometry());
+            QCOMPARE(QPointF(tile.Left(), tile.Top()), QPointF(placed.Left(), placed.Top()));
+            QCOMPARE(tile.Index(), box);
+            QVERIFY(!covered.intersects(placed.geometry()));
+            covered += placed.geometry();
+            points << std::tuple{&tile, QPoint(0, 0), black} << std::tuple{&tile, QPoint(-1, -1), black}
+                   << std::tuple{&tile, QPoint(1, 1), cyan} << std::tuple{&tile, tile.rect().center(), cyan};
+        }
+        QCOMPARE(covered, QRegion(16, 16, 312, 368));
+        QCOMPARE(QPointF(form.Picture1(5).Left(), form.Picture1(5).Top()), QPointF(1410, 1620));
+        QCOMPARE(QPointF(form.Picture1(15).Left(), form.Picture1(15).Top()), QPointF(3750, 4380));
+        const QImage window = grabbed(fixture.form);
+        for (const auto &[control, point, color] : points) {
+            const QPoint inside(point.x() < 0 ? control->width() + point.x() : point.x(), point.y() < 0 ? control->height() + point.y() : point.y());
+            QCOMPARE(window.pixelColor(control->mapTo(&form, inside)), color);
+        }
+        const QImage title = grabbed(fixture.form.Label1()).convertToFormat(QImage::Format_RGB32);
+        const auto *pixels = reinterpret_cast<const QRgb *>(title.constBits());
+        QVERIFY(std::count(pixels, pixels + title.width() * title.height(), colorOf(ColorValue::Navy).rgb()) > 0);
+        QCOMPARE(form.Combo1().palette().color(QPalette::Base), peach);
 
-void WindowTest::colorsOfAGrab()
-{
-    FormFixture fixture;
-    const QImage window = grabbed(fixture.form);
-    const QColor peach = colorOf(ColorValue::LightPeach);
-    QCOMPARE(window.pixelColor(0, 0), QColor(Qt::black));
-    QCOMPARE(window.pixelColor(window.rect().bottomRight()), QColor(Qt::black));
-    QCOMPARE(window.pixelColor(1 + 5, 1 + 5), peach);
-    QCOMPARE(window.pixelColor(1 + 560, 1 + 390), peach);
-    for (Integer box = 0; box < Grid::CellCount; ++box) {
-        const QRect tile = Twips::toPixels(Layout::tile(box)).translated(1, 1);
-        QCOMPARE(window.pixelColor(tile.topLeft()), QColor(Qt::black));
-        QCOMPARE(window.pixelColor(tile.bottomRight()), QColor(Qt::black));
-        QCOMPARE(window.pixelColor(tile.topLeft() + QPoint(1, 1)), colorOf(ColorValue::LightCyan));
-        QCOMPARE(window.pixelColor(tile.center()), colorOf(ColorValue::LightCyan));
-    }
-    // Button faces keep their colour while disabled.
-    for (CommandButton *button : {&fixture.form.cmdStart(), &fixture.form.cmdSolve(), &fixture.form.cmdExit()}) {
-        const QImage face = grabbed(*button);
-        QCOMPARE(face.pixelColor(4, 4), colorOf(ColorValue::LightOrange));
-        QCOMPARE(face.pixelColor(face.width() - 5, face.height() - 5), colorOf(ColorValue::LightOrange));
-    }
-    const QImage title = grabbed(fixture.form.Label1());
-    QCOMPARE(title.pixelColor(2, 2), peach);
-    bool navyText = false;
-    for (int y = 0; y < title.height(); ++y)
-        for (int x = 0; x < title.width(); ++x)
-            navyText |= title.pixelColor(x, y) == colorOf(ColorValue::Navy);
-    QVERIFY(navyText);
-    QCOMPARE(grabbed(fixture.form.Label2()).pixelColor(2, 2), peach);
-    QCOMPARE(grabbed(fixture.form.Frame2()).pixelColor(5, 5), peach);
-    QCOMPARE(grabbed(fixture.form.Text1()).pixelColor(6, 20), peach);
-    QCOMPARE(fixture.form.Combo1().palette().color(QPalette::Base), peach);
-}
+        QCOMPARE(QApplication::focusWidget(), &form.Combo1());
 
-void WindowTest::tabOrderAndFirstFocus()
-{
-    FormFixture fixture;
-    QCOMPARE(QApplication::focusWidget(), &fixture.form.Combo1());
-
-    fixture.startGame();
-    frmMain &form = fixture.form;
-    form.Picture1(2).setFocus();
-    QList<QWidget *> expected;
-    for (Integer box : {2, 6, 10, 14, 15, 11, 7, 0, 13, 12, 9, 8, 5, 4, 3, 1})
-        expected << &form.Picture1(box);
-    expected << &form.Combo1() << &form.cmdExit() << &form.cmdSolve() << &form.cmdStart() << &form.Text1()
-             << &form.Picture1(2);
-    QList<QWidget *> visited{QApplication::focusWidget()};
-    for (int i = 1; i < expected.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited << QApplication::focusWidget();
+        fixture.startGame();
+        boards << grabbed(fixture.form.clientArea()).copy(covered.boundingRect());
+        form.Picture1(2).setFocus();
+        QList<QWidget *> expected;
+        for (Integer box : {2, 6, 10, 14, 15, 11, 7, 0, 13, 12, 9, 8, 5, 4, 3, 1})
+            expected << &form.Picture1(box);
+        expected << &form.Combo1() << &form.cmdExit() << &form.cmdSolve() << &form.cmdStart() << &form.Text1() << &form.Picture1(2);
+        for (QWidget *next : std::as_const(expected)) {
+            QCOMPARE(QApplication::focusWidget(), next);
+            QTest::keyClick(next, Qt::Key_Tab);
+        }
     }
-    QCOMPARE(visited, expected);
+    QGuiApplication::setLayoutDirection(Qt::LayoutDirectionAuto);
+    QCOMPARE(boards[1], boards[0]);
 }
 
 void WindowTest::inEveryLanguage_data()
 {
+    QTest::addColumn<QString>("desktop");
     QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("accessKeys");
-    QTest::newRow("en") << QStringLiteral("en") << QStringLiteral("SVX");
+    // How a desktop's settings choose, as they do for its other programs.
+    for (const auto &[desktop, language] :
+         {std::pair{"LANG=de_DE.UTF-8 LC_MESSAGES=POSIX LANGUAGE=de", ""}, {"LANGUAGE=de", ""}, {"LANG=C.UTF-8 LANGUAGE=en_GB:de", ""},
+          {"LANG=C.UTF-8 LANGUAGE=xx:fr_CA:de", "fr"}, {"LANG=it_IT.UTF-8 LC_ALL= LC_MESSAGES=ca_ES.UTF-8@valencia", "ca"},
+          {"LANG=de_DE.UTF-8 LC_ALL=pt_PT.UTF-8", "pt"}, {"LANG=pt_BR.UTF-8", "pt_BR"}, {"LANG=de_DE.UTF-8 LANGUAGE=sr@latin", "sr"}})
+        QTest::newRow(desktop) << QString::fromLatin1(desktop) << QString::fromLatin1(language);
     const QStringList sources = QDir(QStringLiteral(VENNARO_SOURCE_DIR "/translations")).entryList({QStringLiteral("vennaro_*.ts")});
     QVERIFY(!sources.isEmpty());
     for (const QString &source : sources) {
         const QString language = source.sliced(8).chopped(3);
-        QTest::newRow(qPrintable(language)) << language << QString();
+        QTest::newRow(qPrintable(language)) << QStringLiteral("LANG=C.UTF-8 LANGUAGE=") + language << language;
     }
 }
 
-// Every text fits its control, the access keys are distinct and work, and the
-// translation has every text of the program, finished.
+// In the language the desktop's settings choose, written in its direction:
+// every text fits its control, drawn in fonts that have its letters, the
+// access keys are distinct and work, and the translation has every text of
+// the program, finished.
 void WindowTest::inEveryLanguage()
 {
+    QFETCH(QString, desktop);
     QFETCH(QString, language);
-    QFETCH(QString, accessKeys);
-    const Translation translation({language});
-    QCOMPARE(translation.language(), language == u"en" ? QString() : language);
-    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes") == u"&Yes", translation.language().isEmpty());
-    if (!translation.language().isEmpty())
+    QProcessEnvironment environment;
+    for (const QString &setting : desktop.split(u' '))
+        environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    const Translation translation(Translation::desktopLanguages(environment));
+    QCOMPARE(translation.language(), language);
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes") == u"&Yes", language.isEmpty());
+    if (!language.isEmpty())
         QCOMPARE(wanting(language), QString());
 
     FormFixture fixture;
     frmMain &form = fixture.form;
+    QCOMPARE(form.layoutDirection(), QLocale(language).textDirection());
     const QComboBox &combo = form.Combo1();
-    QList<QPair<const QWidget *, QString>> texts{{&form.Label1(), form.Label1().text()}, {&form.Label2(), form.Label2().text()},
-                                                 {&form.Text1(), QStringLiteral("9999")}, {combo.lineEdit(), combo.currentText()}};
+    QList<std::tuple<const QWidget *, QString, int>> texts{{&form.Label1(), form.Label1().text(), 37}, {&form.Label2(), form.Label2().text(), 21},
+                                                           {&form.Text1(), QStringLiteral("9999"), 32}, {combo.lineEdit(), combo.currentText(), 16}};
     for (int entry = 0; entry < combo.count(); ++entry)
-        texts.append({combo.lineEdit(), combo.itemText(entry)});
+        texts.append({combo.lineEdit(), combo.itemText(entry), 16});
     QString keys;
     for (CommandButton *button : {&form.cmdStart(), &form.cmdSolve(), &form.cmdExit()}) {
-        texts.append({button, button->text()});
-        // A caption drawn smaller than the button's own size would not fit one size up.
-        QFont larger = button->font();
-        larger.setPixelSize(larger.pixelSize() + 1);
-        QVERIFY2(button->font().pixelSize() == 18 || !fits(larger, button->text(), *button), qPrintable(button->text()));
+        texts.append({button, button->text(), 18});
         keys += QChar(QKeySequence::mnemonic(button->text())[0].key());
+        // The caption is shaped whole: without its access key it loses only
+        // the key's underline, a band of a few rows, be the script joined
+        // (Arabic) or clustered (Devanagari).
+        const QString caption = button->text();
+        const QImage marked = grabbed(*button);
+        button->setText(QString(caption).remove(u'&'));
+        const QImage plain = grabbed(*button);
+        QList<int> rows;
+        for (int y = 0; y < marked.height(); ++y)
+            if (plain.copy(0, y, marked.width(), 1) != marked.copy(0, y, marked.width(), 1))
+                rows << y;
+        button->setText(caption);
+        QVERIFY2(!rows.isEmpty() && rows.last() - rows.first() < 4, qPrintable(caption));
     }
-    for (const auto &[control, text] : texts) {
-        QVERIFY2(fits(control->font(), text, *control), qPrintable(text));
-        QVERIFY(control->font().bold());
+    // In its control's own size, or smaller only where that would not fit.
+    for (const auto &[control, text, size] : texts) {
+        QFont larger = control->font();
+        larger.setPixelSize(larger.pixelSize() + 1);
+        QVERIFY2(fits(control->font(), text, *control) && control->font().bold(), qPrintable(text));
+        QVERIFY2(larger.pixelSize() == size + 1 || (larger.pixelSize() <= size && !fits(larger, text, *control)), qPrintable(text));
     }
-    QCOMPARE((QList<int>{form.Label1().font().pixelSize(), form.Label2().font().pixelSize(), combo.font().pixelSize(),
-                         form.Text1().font().pixelSize()}), (QList<int>{37, 21, 16, 32}));
     QCOMPARE(QFontInfo(form.Label1().font()).family(), QStringLiteral("Liberation Sans"));
-    QCOMPARE(QSet<QChar>(keys.begin(), keys.end()).size(), 3);
-    QVERIFY(!keys.contains(QChar()));
-    if (!accessKeys.isEmpty())
-        QCOMPARE(keys, accessKeys);
+    QVERIFY2(QSet<QChar>(keys.begin(), keys.end()).size() == 3 && !keys.contains(QChar()), qPrintable(keys));
+    QVERIFY2(!language.isEmpty() || keys == u"SVX", qPrintable(keys));
 
     QApplication::setActiveWindow(&form);
     QVERIFY(QTest::qWaitForWindowActive(&form));

@@ -1,16 +1,19 @@
 #!/usr/bin/python3
 """Plays the real game by keyboard alone under Orca, the screen reader Debian
-ships, and listens to what Orca says: the SPEECH OUTPUT lines of its debug
-log. The route: choose a picture, deal, Tab through the buttons and the
+ships, and listens to what Orca says and shows on a braille display: the
+SPEECH OUTPUT and BRAILLE LINE lines of its debug log (braille is on with no
+display). The route: choose a picture, deal, Tab through the buttons and the
 counter into the board, arrows to a box beside the hole, a move, a refused
-move. Then the game as a desktop set to German starts it: its window's words
-and its Quit? question, answered No. Prints the routes as Orca spoke them.
+move, then fifty moves typed fast. Then the game as a desktop set to each
+other language starts it: its window's words and its Quit? question, answered
+No. Prints the routes as Orca spoke and brailled them.
 
 Run under a window manager, which gives the window its focus back when a
 message box closes, in a D-Bus session with a private XDG_RUNTIME_DIR:
     scripts/run-on-virtual-desktop.sh 170 --window-manager /usr/bin/python3 screen_reader_play.py PROGRAM
 """
 
+import datetime
 import fcntl
 import os
 import pathlib
@@ -19,20 +22,22 @@ import subprocess
 import sys
 import tempfile
 import time
+import xml.etree.ElementTree
 
 TIMEOUT = 20.0
 # What a key brings is over once Orca has been silent this long.
 QUIET = 0.8
-SPEECH = re.compile(r"SPEECH OUTPUT: '(.*)'\s*[{[]")
+LOGGED = re.compile(r"^([\d:.]+) - (?:SPEECH OUTPUT: '(.*)'\s*[{[]|BRAILLE LINE:\s+'(.*)'$)")
 PLACE = re.compile(r"row (\d), column (\d)", re.IGNORECASE)
 BOX = re.compile(r"(Piece \d+|Hole) push button")
 ARROWS = {(0, 1): "Right", (0, -1): "Left", (1, 0): "Down", (-1, 0): "Up"}
 MOST_WORDS_FOR_A_BOX = 9
-# The window's words in each language: the list, its first picture, the
-# buttons in the tab order from the list, the counter's name.
-WORDS = {"en": ("Picture", "Mountain Lake", ("Exit", "Solve", "Start"), "Number of Moves"),
-         "de": ("Bild", "Bergsee", ("Beenden", "Lösen", "Start"), "Anzahl der Züge")}
-GERMAN_QUESTION = ("Beenden?", "Möchten Sie das Spiel wirklich beenden?", "Ja push button")
+# The languages the game is started in after English, to its Quit? question.
+# Arabic and Hebrew deal with a key of their own alphabet, not with Alt+S.
+LANGUAGES = ("de", "ja", "zh_CN")
+TRANSLATIONS = pathlib.Path(__file__).resolve().parents[3] / "translations"
+# Moves typed at this pace are told as their result within a second.
+BURST_MOVES, KEY_DELAY_MS, ANSWER_SECONDS = 50, 30, 1.0
 
 # espeak-ng plays through ALSA into a file over null: no sound card and no
 # sound server, without which speech-dispatcher fails and Orca waits forever.
@@ -42,6 +47,15 @@ LINE_BUFFERED_LOG = "import orca.debug\norca.debug.debugFile.reconfigure(line_bu
 
 failures = []
 transcript = []
+
+
+def words(language):
+    """The game's texts in the language, by their English ones, as a control
+    shows them (without the & of a shortcut)."""
+    path, table = TRANSLATIONS / ("vennaro_%s.ts" % language), {}
+    if language != "en":
+        table = {m.findtext("source"): m.findtext("translation") for m in xml.etree.ElementTree.parse(path).iter("message")}
+    return lambda text: table.get(text, text).replace("&", "")
 
 
 def check(condition, message):
@@ -74,24 +88,18 @@ class Orca:
         # the machine: runs of this test from other checkouts take turns.
         self.turn = open(os.path.join(tempfile.gettempdir(), "vennaro-orca-%d.lock" % os.getuid()), "w")
         fcntl.flock(self.turn, fcntl.LOCK_EX)
-        self.log_path = os.path.join(home, "orca-debug.log")
-        preferences = os.path.join(home, "orca")
-        speechd = os.path.join(home, "speechd")
-        for folder in (preferences, speechd):
-            os.makedirs(folder)
-        pathlib.Path(speechd, "speechd.conf").write_text(SPEECHD_CONF)
-        pathlib.Path(home, ".asoundrc").write_text(ASOUNDRC)
-        pathlib.Path(preferences, "orca-customizations.py").write_text(LINE_BUFFERED_LOG)
-        self.environment = dict(os.environ, HOME=home, GSETTINGS_BACKEND="memory")
-        socket = os.path.join(os.environ["XDG_RUNTIME_DIR"], "speech-dispatcher", "speechd.sock")
-        os.makedirs(os.path.dirname(socket), exist_ok=True)
-        self.speechd = subprocess.Popen(["speech-dispatcher", "-s", "-t", "0", "-c", "unix_socket", "-S", socket,
-                                         "-C", speechd], env=self.environment,
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        wait_for("the speech server", lambda: os.path.exists(socket))
-        self.orca = subprocess.Popen(["orca", "-u", preferences, "--debug-file", self.log_path],
-                                     env=self.environment, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.read = 0
+        self.log_path, self.read, self.brailled = os.path.join(home, "orca-debug.log"), 0, []
+        home = pathlib.Path(home)
+        socket = pathlib.Path(os.environ["XDG_RUNTIME_DIR"], "speech-dispatcher", "speechd.sock")
+        for file, text in ((home / "speechd" / "speechd.conf", SPEECHD_CONF), (home / ".asoundrc", ASOUNDRC),
+                           (home / "orca" / "orca-customizations.py", LINE_BUFFERED_LOG)):
+            file.parent.mkdir(exist_ok=True)
+            file.write_text(text)
+        socket.parent.mkdir(exist_ok=True)
+        quiet = dict(env=dict(os.environ, HOME=str(home), GSETTINGS_BACKEND="memory"), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.speechd = subprocess.Popen(["speech-dispatcher", "-s", "-t", "0", "-c", "unix_socket", "-S", socket, "-C", home / "speechd"], **quiet)
+        wait_for("the speech server", socket.exists)
+        self.orca = subprocess.Popen(["orca", "-u", home / "orca", "--debug-file", self.log_path], **quiet)
         try:
             wait_for("Orca to say it is on", self.speaking, 60)
         except (TimeoutError, RuntimeError):
@@ -104,21 +112,24 @@ class Orca:
             raise RuntimeError("Orca ended as it started, with status %d" % self.orca.returncode)
         return os.path.exists(self.log_path) and "Screen reader on." in self.said()
 
-    def said(self):
-        """What Orca said since the last call, one utterance an entry."""
+    def said(self, when=False):
+        """What Orca said since the last call, one utterance an entry, with
+        the time Orca logged it if asked; the braille lines go to brailled."""
         with open(self.log_path, errors="replace") as log:
             log.seek(self.read)
             text = log.read()
         complete = text[:text.rfind("\n") + 1]
         self.read += len(complete.encode())
-        return [m.group(1) for m in map(SPEECH.search, complete.splitlines()) if m]
+        logged = [m.groups() for m in map(LOGGED.search, complete.splitlines()) if m]
+        self.brailled = self.brailled + [line for _, _, line in logged if line is not None]
+        return [(at, u) if when else u for at, u, _ in logged if u is not None]
 
     def hear(self, key, expected, what, *command):
         """Presses the key (or runs the xdotool command) and returns what Orca
         says, once it said something matching expected and then fell silent."""
         self.said()
+        self.brailled, heard = [], []
         xdotool(*(command or ("key", key)))
-        heard = []
         try:
             wait_for(what, lambda: heard.extend(self.said()) or any(re.search(expected, u) for u in heard))
             last = None
@@ -128,7 +139,7 @@ class Orca:
                 heard.extend(self.said())
         except TimeoutError as error:
             check(False, "%s after %s: %s" % (error, key, heard))
-        transcript.append((key, heard))
+        transcript.append((key, heard, self.brailled))
         return heard
 
     def stop(self):
@@ -168,44 +179,44 @@ def place_in(utterances):
 
 
 def notifications(heard):
-    return [u[len("notification "):] for u in heard if u.startswith("notification ")]
+    """What the notifications shown said: Orca speaks the role, then the text."""
+    return [text for role, text in zip(heard, heard[1:]) if role == "notification."]
 
 
 def check_box_speech(heard, place):
     """A box is read piece first, in few words, with its place."""
     spoken = [u for u in heard if BOX.search(u) or PLACE.search(u)]
-    words = sum(len(u.split()) for u in spoken)
-    check(spoken and BOX.match(spoken[0]), "the box at %s is read piece first: %s" % (place, heard))
-    check(words <= MOST_WORDS_FOR_A_BOX, "the box at %s is read in %d words: %s" % (place, words, spoken))
-    check(place_in(heard) == place, "the box read is the one at %s: %s" % (place, heard))
+    check(spoken and BOX.match(spoken[0]) and sum(len(u.split()) for u in spoken) <= MOST_WORDS_FOR_A_BOX
+          and place_in(heard) == place, "the box at %s is read piece first, in few words: %s" % (place, heard))
 
 
 def start_game(orca, language):
     """The game as a desktop set to the language starts it, once Orca read its
     window taking the focus (given without a click)."""
-    game = subprocess.Popen([sys.argv[1]], env=dict(os.environ, QT_QPA_PLATFORM="xcb", LANGUAGE=language))
+    game = subprocess.Popen([sys.argv[1]], env=dict(os.environ, QT_QPA_PLATFORM="xcb", LC_ALL="C.UTF-8", LANGUAGE=language))
     window = wait_for("the game's window", lambda: xdotool("search", "--onlyvisible", "--pid", str(game.pid), check=False).split())[0]
-    orca.hear("focus", WORDS[language][0] + " combo box", "Orca to read the window", "windowfocus", window)
+    orca.hear("focus", re.escape(words(language)("Picture")) + " combo box", "Orca to read the window", "windowfocus", window)
     return game
 
 
-def deal_and_read(orca, language):
+def deal_and_read(orca, say):
     """Chooses the first picture, deals, and Tabs from the list through the
     buttons to the counter; returns what the deal announced."""
-    _, picture, buttons, counter_name = WORDS[language]
-    shown = notifications(orca.hear("Down", picture, "the first picture"))
+    picture, counter_name = say("Mountain Lake"), say("Number of Moves")
+    shown = notifications(orca.hear("Down", "notification", "the first picture"))
     check(any(picture in n for n in shown), "the choice is announced: %s" % shown)
     dealt = notifications(orca.hear("alt+s", "notification", "the deal"))
-    for caption in buttons:
-        orca.hear("Tab", caption + " push button", "the %s button" % caption)
-    counter = orca.hear("Tab", counter_name, "the counter")
-    check(re.search(counter_name + r"\D*\b0\b", " ".join(counter)), "the counter reads its name and 0: %s" % counter)
-    check(not any("selected" in u for u in counter), "the counter is read without its selection: %s" % counter)
+    check(dealt and dealt[-1] in orca.brailled, "the deal is brailled as it is said: %s" % orca.brailled)
+    for caption in map(say, ("E&xit", "Sol&ve", "&Start")):
+        orca.hear("Tab", re.escape(caption) + " push button", "the %s button" % caption)
+    counter = orca.hear("Tab", re.escape(counter_name), "the counter")
+    check(re.search(re.escape(counter_name) + r"\D*\b0\b", " ".join(counter)) and not any("selected" in u for u in counter),
+          "the counter reads its name and 0, not its selection: %s" % counter)
     return dealt
 
 
 def play(orca):
-    dealt = deal_and_read(orca, "en")
+    dealt = deal_and_read(orca, words("en"))
     hole = place_in(dealt)
     if not check(hole is not None and "hole" in dealt[0].lower(), "the deal tells where the hole is: %s" % dealt):
         return
@@ -218,19 +229,38 @@ def play(orca):
         check_box_speech(orca.hear(key, PLACE, "the box at %s" % (place,)), place)
     moved = notifications(orca.hear("space", "Moves: 1", "the move"))
     check(len(moved) == 1 and place_in(moved) == hole, "the move tells the piece went to %s, one move: %s" % (hole, moved))
+    check(orca.brailled[-1:] == moved and orca.brailled[-2].endswith(" Hole push button"),
+          "braille shows the box as it is now, then the move: %s" % orca.brailled)
     refused = orca.hear("space", "Cannot move !!!", "the refused move")
     check(not notifications(refused), "a refused move announces nothing but its message: %s" % refused)
     back = orca.hear("Return", BOX, "the box again")
     check(any(u.startswith("Hole push button") for u in back), "the pressed box is the hole now: %s" % back)
+    burst(orca, goal)
 
 
-def refuse_to_quit_in_german(orca, game):
-    deal_and_read(orca, "de")
-    question = " | ".join(orca.hear("alt+b", "Ja push button", "the Quit? question"))
-    check(all(words in question for words in GERMAN_QUESTION), "the Quit? question is read in German: %s" % question)
-    orca.hear("Tab", "Nein push button", "the No button")
-    orca.hear("Return", "Anzahl der Züge", "the counter again")
-    check(game.poll() is None, "Nein keeps the game running")
+def burst(orca, hole):
+    """From the hole to the box beside it and back, a move each time, at a fast
+    typist's pace: Orca tells the result once, within a second."""
+    beside = neighbours(hole)[-1]
+    orca.said()
+    xdotool("key", "--delay", str(KEY_DELAY_MS), *[path(hole, beside)[0][0], "space", path(beside, hole)[0][0], "space"] * (BURST_MOVES // 2))
+    typed, told, final = datetime.datetime.now(), [], "Moves: %d." % (BURST_MOVES + 1)
+    wait_for("the burst's count", lambda: told.extend(orca.said(when=True)) or any(final in u for _, u in told))
+    late = [((datetime.datetime.combine(typed.date(), datetime.time.fromisoformat(at)) - typed).total_seconds(), u)
+            for at, u in told if "Moves:" in u]
+    transcript.append(("burst", ["%s %.2f s after the last key" % (u, seconds) for seconds, u in late], []))
+    check(len(late) == 1 and late[0][0] <= ANSWER_SECONDS, "the burst is told once, within %.0f s: %s" % (ANSWER_SECONDS, late))
+
+
+def refuse_to_quit(orca, game, language):
+    say = words(language)
+    deal_and_read(orca, say)
+    question = " | ".join(orca.hear("alt+F4", re.escape(say("&Yes")) + " push button", "the Quit? question"))
+    check(all(say(text) in question for text in ("Quit?", "Are you sure you want to quit?")),
+          "the Quit? question is read in %s: %s" % (language, question))
+    orca.hear("Tab", re.escape(say("&No")) + " push button", "the No button")
+    orca.hear("Return", re.escape(say("Number of Moves")), "the counter again")
+    check(game.poll() is None, "No keeps the game running in %s" % language)
 
 
 def main():
@@ -245,10 +275,11 @@ def main():
             xdotool("mousemove", "0", "0")
             game = start_game(orca, "en")
             play(orca)
-            game.terminate()
-            game.wait(timeout=10)
-            game = start_game(orca, "de")
-            refuse_to_quit_in_german(orca, game)
+            for language in LANGUAGES:
+                game.terminate()
+                game.wait(timeout=10)
+                game = start_game(orca, language)
+                refuse_to_quit(orca, game, language)
         except (TimeoutError, RuntimeError) as error:
             check(False, str(error))
         finally:
@@ -258,8 +289,8 @@ def main():
                 if process is not None:
                     process.stop() if process is orca else process.terminate()
                     process.wait(timeout=10)
-    for key, heard in transcript:
-        print("%-8s %s" % (key, " | ".join(heard)), flush=True)
+    for key, heard, brailled in transcript:
+        print("%-8s %s\n%8s %s" % (key, " | ".join(heard), "braille", " | ".join(brailled)), flush=True)
     print("%d failure(s)" % len(failures) if failures else "passed", flush=True)
     return 1 if failures else 0
 
