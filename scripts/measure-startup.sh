@@ -17,10 +17,9 @@ build=${1:-build/release}
 runs=${2:-15}
 languages=("${@:3}")
 ((${#languages[@]})) || languages=(fr)
-require_programs cmake ninja
 
 # The yardsticks come with the benchmarks.
-configure_build "$build" -DCMAKE_BUILD_TYPE=Release -DVENNARO_BENCHMARKS=ON
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DVENNARO_BENCHMARKS=ON
 cmake --build "$build" -j2 --target vennaro vennaro-bare-window vennaro-startup-probe
 
 results=$(mktemp -d)
