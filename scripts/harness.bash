@@ -11,7 +11,7 @@ PLAY_PACKAGES=(
 TEST_PACKAGES=(
   libbenchmark-dev libx11-dev clang-tidy
   xvfb xauth xdotool x11-utils openbox
-  dbus-daemon at-spi2-core python3-minimal python3-pyatspi weston
+  dbus-daemon at-spi2-core python3-minimal python3-pyatspi weston mutter
   orca speech-dispatcher espeak-ng speech-dispatcher-espeak-ng
   desktop-file-utils appstream dpkg-dev lintian devscripts binutils
   # Qt's own words, and the fonts a desktop in Hebrew, Arabic, Persian, Hindi,
@@ -39,7 +39,7 @@ declare -A PROGRAM_PACKAGE=(
   [orca]=orca
   [speech-dispatcher]=speech-dispatcher
   [espeak-ng]=espeak-ng
-  [weston]=weston
+  [weston]=weston [mutter]=mutter
   [desktop-file-validate]=desktop-file-utils
   [appstreamcli]=appstream
   [dpkg-shlibdeps]=dpkg-dev
@@ -115,9 +115,10 @@ enter_virtual_desktop() {
   shift
   [[ -n "${VENNARO_ON_VIRTUAL_DESKTOP:-}" ]] && return 0
   require_programs xvfb-run Xvfb xauth dbus-run-session
+  export VENNARO_SCREEN=${VENNARO_SCREEN:-1024x768}
   exec env VENNARO_ON_VIRTUAL_DESKTOP=1 \
     xvfb-run --auto-servernum --server-num="$server" \
-    --server-args="-screen 0 ${VENNARO_SCREEN:-1024x768}x24 -nolisten tcp -noreset" \
+    --server-args="-screen 0 ${VENNARO_SCREEN}x24 -nolisten tcp -noreset" \
     dbus-run-session -- bash "$0" "$@"
 }
 

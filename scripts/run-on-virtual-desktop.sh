@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Runs a command on a virtual desktop of its own: a display from xvfb-run, a
 # session bus from dbus-run-session, and with --window-manager openbox
-# managing the windows. Fails, naming the packages to install, when a
-# program it or the command needs is missing.
+# managing the windows, or with --wayland GNOME's compositor mutter filling
+# the display, its socket in VENNARO_WAYLAND_DISPLAY. Fails, naming the
+# packages to install, when a program it or the command needs is missing.
 #
-#   scripts/run-on-virtual-desktop.sh SERVER_NUMBER [--window-manager] [--needs "PROGRAM..."] COMMAND...
+#   scripts/run-on-virtual-desktop.sh SERVER_NUMBER [--window-manager|--wayland] [--needs "PROGRAM..."] COMMAND...
 #
 # SERVER_NUMBER is where the search for a free display starts; tests that run
 # at the same time start from numbers far enough apart.
@@ -13,9 +14,9 @@ source "$(dirname "${BASH_SOURCE[0]}")/harness.bash"
 enter_virtual_desktop "$1" "$@"
 
 shift
-window_manager=
-if [[ "${1:-}" == --window-manager ]]; then
-  window_manager=yes
+desktop=
+if [[ "${1:-}" == --window-manager || "${1:-}" == --wayland ]]; then
+  desktop=$1
   shift
 fi
 if [[ "${1:-}" == --needs ]]; then
@@ -33,7 +34,16 @@ cleanup() {
 }
 trap cleanup EXIT
 
-if [[ -n "$window_manager" ]]; then
+if [[ "$desktop" == --wayland ]]; then
+  require_programs mutter xdotool
+  MUTTER_DEBUG_DUMMY_MODE_SPECS=$VENNARO_SCREEN mutter --nested --wayland --no-x11 --wayland-display=wl-vennaro &
+  manager_pid=$!
+  timeout 10 bash -c 'until [[ -S $XDG_RUNTIME_DIR/wl-vennaro ]]; do sleep 0.1; done' || { echo "mutter did not start" >&2; exit 1; }
+  # Seen: until its own window has had a click, mutter may give the first
+  # window no pointer events.
+  xdotool mousemove 0 0 click 1
+  export VENNARO_WAYLAND_DISPLAY=wl-vennaro
+elif [[ -n "$desktop" ]]; then
   require_programs openbox xprop
   openbox --sm-disable &
   manager_pid=$!

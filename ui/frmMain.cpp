@@ -230,23 +230,34 @@ void frmMain::mousePressEvent(QMouseEvent *event)
 {
     const QWidget *pressed = childAt(event->position().toPoint());
     const bool background = !pressed || pressed == client_ || pressed == Frame2_ || pressed == Label1_ || pressed == Label2_;
-    dragStart_ = event->button() == Qt::LeftButton && background ? std::optional(event->globalPosition()) : std::nullopt;
+    grabbed_ = event->button() == Qt::LeftButton && background ? std::optional(event->globalPosition().toPoint() - pos())
+                                                               : std::nullopt;
+    following_ = false;
 }
 
-// The move starts only once the pointer has gone a drag's distance with the
-// button held. Started on the press, a quick click's release can come before
-// the window manager takes the pointer, which then drags the window with no
-// button down.
+// The move starts once the pointer has gone a drag's distance with the button
+// held, so a click never moves the window. On X11 the window then follows the
+// pointer itself: a window manager's move starts from where the pointer is
+// when the manager takes it, and the window would trail by the way the pointer
+// went until then. A Wayland client cannot place its window; the compositor
+// moves it, keeping the pressed point under the pointer.
 void frmMain::mouseMoveEvent(QMouseEvent *event)
 {
-    if (!dragStart_ || !(event->buttons() & Qt::LeftButton)
-        || (event->globalPosition() - *dragStart_).manhattanLength() < QApplication::startDragDistance())
+    if (!grabbed_ || !(event->buttons() & Qt::LeftButton))
         return;
-    dragStart_.reset();
-    windowHandle()->startSystemMove();
+    const QPoint to = event->globalPosition().toPoint() - *grabbed_;
+    if (!following_ && (to - pos()).manhattanLength() < QApplication::startDragDistance())
+        return;
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+        grabbed_.reset();
+        windowHandle()->startSystemMove();
+        return;
+    }
+    following_ = true;
+    move(to);
 }
 
 void frmMain::mouseReleaseEvent(QMouseEvent *)
 {
-    dragStart_.reset();
+    grabbed_.reset();
 }

@@ -73,6 +73,8 @@ private:
     QLineEdit *Text2_ = nullptr;
     std::array<PictureClip, PictureSetCount> PictureClip1_;
     QLabel *Label1_ = nullptr;
-    // Where a press on the background was, until it becomes a move or ends.
-    std::optional<QPointF> dragStart_;
+    // Where a press on the background grabbed the window, from its top-left
+    // corner, while the button is held; following_ once the window follows.
+    std::optional<QPoint> grabbed_;
+    bool following_ = false;
 };

@@ -14,6 +14,9 @@ GameProgram::~GameProgram()
         return;
     process_.kill();
     process_.waitForFinished(VirtualDisplay::WaitMs);
+    // A compositor takes its time to drop the window of a client gone.
+    if (VirtualDisplay::onWayland())
+        display_.screenshotWhen([&](const QImage &shot) { return VirtualDisplay::outlineOn(shot, geometry_.size()) != geometry_; });
 }
 
 QString GameProgram::start()
@@ -27,20 +30,19 @@ QString GameProgram::start()
     if (!process_.waitForStarted(VirtualDisplay::WaitMs))
         return QStringLiteral("%1 did not start: %2").arg(QStringLiteral(VENNARO_PROGRAM), process_.errorString());
 
-    // The program keeps windows of its own besides the main one.
+    // The program keeps windows of its own besides the main one. A Wayland
+    // window is no X window: it is found on the screen, and the keys go to
+    // the compositor's window, which covers the screen.
     const QSize size = (QSizeF(Layout::windowSize()) * scale_).toSize();
-    const std::optional<QString> window = display_.waitForWindow(
-        {QStringLiteral("--class"), QStringLiteral("vennaro")}, [&](const QString &candidate) {
+    geometry_.setSize(size);
+    if (!VirtualDisplay::onWayland()) {
+        window_ = display_.waitForWindow({QStringLiteral("--class"), QStringLiteral("vennaro")}, [&](const QString &candidate) {
             const std::optional<QRect> geometry = display_.geometry(candidate);
             return geometry && geometry->size() == size;
-        });
-    if (!window)
-        return QStringLiteral("no %1 x %2 window of class vennaro appeared: %3")
-            .arg(size.width())
-            .arg(size.height())
-            .arg(display_.lastError());
-    window_ = *window;
-    geometry_ = display_.geometry(window_).value_or(QRect());
+        }).value_or(QString());
+    }
+    if ((window_.isEmpty() && !VirtualDisplay::onWayland()) || !updateGeometry())
+        return QStringLiteral("no %1 x %2 window of the program appeared: %3").arg(size.width()).arg(size.height()).arg(display_.lastError());
     return {};
 }
 
@@ -61,7 +63,11 @@ QRect GameProgram::windowGeometry() const
 
 bool GameProgram::updateGeometry()
 {
-    const std::optional<QRect> geometry = display_.geometry(window_);
+    std::optional<QRect> geometry;
+    if (VirtualDisplay::onWayland())
+        display_.screenshotWhen([&](const QImage &shot) { return (geometry = VirtualDisplay::outlineOn(shot, geometry_.size())).has_value(); });
+    else
+        geometry = display_.geometry(window_);
     if (geometry)
         geometry_ = *geometry;
     return geometry.has_value();

@@ -22,6 +22,7 @@ public:
     QString start();
 
     QProcess &process();
+    // The main window's X id; none on Wayland.
     QString window() const;
     QRect windowGeometry() const;
     // Reads the window's place again, after something may have moved it.

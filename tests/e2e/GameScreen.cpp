@@ -110,10 +110,8 @@ QImage GameScreen::dealShown(int picture) const
 
 QImage GameScreen::chooseAndDeal(int picture) const
 {
-    QStringList down;
-    for (int entry = 0; entry <= picture; ++entry)
-        down << QStringLiteral("Down");
-    if (!focusCombo() || !pressKeys(down) || !showsWhole(picture).isEmpty() || !game_.click(StartButton.center()))
+    if (!focusCombo() || !pressKeys(QStringList(picture + 1, QStringLiteral("Down"))) || !showsWhole(picture).isEmpty()
+        || !game_.click(StartButton.center()))
         return {};
     const QImage shot = dealShown(picture);
     return Boards::isDeal(boardOn(shot, picture)) ? shot : QImage();

@@ -1,5 +1,7 @@
 #include "VirtualDisplay.h"
 
+#include "BlackRuns.h"
+
 #include <QDeadlineTimer>
 #include <QProcess>
 #include <QThread>
@@ -48,10 +50,17 @@ QSize VirtualDisplay::screenSize() const
 QProcessEnvironment VirtualDisplay::environment() const
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), onWayland() ? QStringLiteral("wayland") : QStringLiteral("xcb"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    if (onWayland())
+        environment.insert(QStringLiteral("WAYLAND_DISPLAY"), qEnvironmentVariable("VENNARO_WAYLAND_DISPLAY"));
     environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
     return environment;
+}
+
+bool VirtualDisplay::onWayland()
+{
+    return qEnvironmentVariableIsSet("VENNARO_WAYLAND_DISPLAY");
 }
 
 QString VirtualDisplay::lastError() const
@@ -177,6 +186,23 @@ std::optional<QRect> VirtualDisplay::geometry(const QString &window) const
     return rectangle;
 }
 
+std::optional<QRect> VirtualDisplay::outlineOn(const QImage &shot, QSize size)
+{
+    const auto black = [&](QPoint from, QPoint step, int count) {
+        return BlackRuns::along(shot, from, step, count) == QList<int>{count};
+    };
+    for (int y = 0; y + size.height() <= shot.height(); ++y) {
+        for (int x = 0; x + size.width() <= shot.width(); ++x) {
+            const QRect outline(QPoint(x, y), size);
+            if (black(outline.bottomRight(), {}, 1) && black(outline.topLeft(), {1, 0}, size.width())
+                && black(outline.bottomLeft(), {1, 0}, size.width()) && black(outline.topLeft(), {0, 1}, size.height())
+                && black(outline.topRight(), {0, 1}, size.height()))
+                return outline;
+        }
+    }
+    return std::nullopt;
+}
+
 bool VirtualDisplay::click(QPoint screenPoint, int count, int button) const
 {
     return moveMouse(screenPoint)
@@ -184,36 +210,16 @@ bool VirtualDisplay::click(QPoint screenPoint, int count, int button) const
                                            QStringLiteral("--delay"), QStringLiteral("60"), QString::number(button)});
 }
 
-std::optional<QPoint> VirtualDisplay::drag(QPoint from, QPoint to) const
+bool VirtualDisplay::drag(QPoint from, QPoint to, int steps) const
 {
-    const auto step = [this](const QStringList &arguments) { return run(QStringLiteral("xdotool"), arguments).has_value(); };
-    // The window manager's move request goes to the root window for whoever
-    // watches its substructure. Waiting for it keeps the pointer still, half
-    // way, until the move has begun, so the drag is not lost or shortened.
-    const Window root = DefaultRootWindow(connection_);
-    const Atom moveResize = XInternAtom(connection_, "_NET_WM_MOVERESIZE", False);
-    XSelectInput(connection_, root, SubstructureNotifyMask);
-    XSync(connection_, True);
-    std::optional<QPoint> start;
-    if (moveMouse(from) && step({QStringLiteral("mousedown"), QStringLiteral("1")}) && moveMouse((from + to) / 2)) {
-        start = poll<std::optional<QPoint>>([&]() -> std::optional<QPoint> {
-            XEvent event;
-            while (XCheckTypedEvent(connection_, ClientMessage, &event)) {
-                if (event.xclient.message_type == moveResize)
-                    return QPoint(int(event.xclient.data.l[0]), int(event.xclient.data.l[1]));
-            }
-            return std::nullopt;
-        });
+    QString commands = QStringLiteral("mousemove %1 %2 sleep 0.1 mousedown 1").arg(from.x()).arg(from.y());
+    for (int step = 1; step <= steps; ++step) {
+        const QPoint at = from + (to - from) * step / steps;
+        commands += QStringLiteral(" sleep 0.02 mousemove %1 %2").arg(at.x()).arg(at.y());
     }
-    XSelectInput(connection_, root, NoEventMask);
-    XSync(connection_, True);
-    if (!start)
-        lastError_ = QStringLiteral("no window asked the window manager to move it after a press at (%1,%2)")
-                         .arg(from.x())
-                         .arg(from.y());
-    const bool dragged = moveMouse(to);
-    const bool released = step({QStringLiteral("mouseup"), QStringLiteral("1")});
-    return start && dragged && released ? start : std::nullopt;
+    // A compositor moves a window only while the button is down: the hand
+    // rests a moment before it lets go.
+    return run(QStringLiteral("xdotool"), (commands + QStringLiteral(" sleep 0.3 mouseup 1")).split(u' ')).has_value();
 }
 
 bool VirtualDisplay::requestClose(const QString &window) const
@@ -247,5 +253,6 @@ bool VirtualDisplay::focus(const QString &window) const
 
 bool VirtualDisplay::pressKeys(const QString &window, const QStringList &keys) const
 {
-    return focus(window) && run(QStringLiteral("xdotool"), QStringList{QStringLiteral("key")} + keys).has_value();
+    return (window.isEmpty() || focus(window))
+        && run(QStringLiteral("xdotool"), QStringList{QStringLiteral("key")} + keys).has_value();
 }

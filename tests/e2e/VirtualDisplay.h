@@ -30,8 +30,10 @@ public:
     // Connects to the display that DISPLAY names.
     bool open();
     QSize screenSize() const;
-    // What programs started on this display get: DISPLAY, X11 for Qt, and English.
+    // What programs started on this display get: DISPLAY, English, and X11 for
+    // Qt, or Wayland where VENNARO_WAYLAND_DISPLAY names a compositor on it.
     QProcessEnvironment environment() const;
+    static bool onWayland();
     QString lastError() const;
 
     // Runs an X tool against this display; its standard output, or nothing
@@ -50,20 +52,21 @@ public:
     bool waitUntilGone(const QString &window) const;
     bool isMapped(const QString &window) const;
     std::optional<QRect> geometry(const QString &window) const;
+    // A black one-pixel outline of that size on the shot: a window's border.
+    static std::optional<QRect> outlineOn(const QImage &shot, QSize size);
 
     // Presses and releases mouse button 1 there, count times in a row (two is a
     // double-click); buttons 4 and 5 are the wheel's notches up and down.
     bool click(QPoint screenPoint, int count = 1, int button = 1) const;
-    // Presses button 1 at from, moves half way and on to to, and releases it
-    // there; the point the window under from asked the window manager to start
-    // moving it from.
-    std::optional<QPoint> drag(QPoint from, QPoint to) const;
+    // Presses button 1 at from, goes to to in steps, and releases it there.
+    bool drag(QPoint from, QPoint to, int steps) const;
     bool moveMouse(QPoint screenPoint) const;
     // Asks the window to close as a window manager's close button does: a
     // WM_DELETE_WINDOW message.
     bool requestClose(const QString &window) const;
     bool focus(const QString &window) const;
-    // Focuses window, then types the keys, e.g. "alt+x" or "Return".
+    // Focuses window, then types the keys, e.g. "alt+x" or "Return"; with no
+    // window, where the focus is.
     bool pressKeys(const QString &window, const QStringList &keys) const;
 
 private:

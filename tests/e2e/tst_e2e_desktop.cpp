@@ -3,6 +3,7 @@
 #include "ImageDifference.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTest>
 
 
@@ -11,16 +12,12 @@ namespace {
 // How long a test waits before it takes "nothing happened" for an answer.
 constexpr int QuietMs = 1000;
 
+// 0 when it cannot be read.
 qint64 residentKiB(qint64 pid)
 {
     QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    }
-    return -1;
+    const QString text = status.open(QIODevice::ReadOnly) ? QString::fromLatin1(status.readAll()) : QString();
+    return QRegularExpression(QStringLiteral("VmRSS:\\s*(\\d+)")).match(text).captured(1).toLongLong();
 }
 
 } // namespace
@@ -38,14 +35,22 @@ private Q_SLOTS:
     void closeRequestAsksAsExitDoes();
     void wheelChoosesOnlyWithTheFocus();
     void doubleClickBesideTheHoleIsOneMove();
+    void dragOnTheBackgroundMovesTheWindow_data();
     void dragOnTheBackgroundMovesTheWindow();
+    void keysCountAfterAMessageBox();
     void scaledWindow_data();
     void scaledWindow();
     void memoryStaysFlatOverMessageBoxes();
 
 private:
+    // Starts the game and deals the picture by its keys and Start.
+    void startAndDeal(int picture);
     // Names of the mapped message boxes of the game, after a moment's quiet.
     QStringList boxesAfterQuiet(const QString &namePattern) const;
+
+    // The last deal's screenshot and board.
+    QImage dealt_;
+    Board board_{};
 };
 
 void DesktopTest::initTestCase()
@@ -58,6 +63,14 @@ void DesktopTest::cleanup()
     endGame();
 }
 
+void DesktopTest::startAndDeal(int picture)
+{
+    startGame();
+    dealt_ = screen_->chooseAndDeal(picture);
+    X_VERIFY(!dealt_.isNull());
+    board_ = screen_->boardOn(dealt_, picture);
+}
+
 QStringList DesktopTest::boxesAfterQuiet(const QString &namePattern) const
 {
     QTest::qWait(QuietMs);
@@ -68,10 +81,7 @@ QStringList DesktopTest::boxesAfterQuiet(const QString &namePattern) const
 
 void DesktopTest::closeRequestAsksAsExitDoes()
 {
-    startGame();
-    const QImage dealt = screen_->chooseAndDeal(0);
-    X_VERIFY(!dealt.isNull());
-    const Board board = screen_->boardOn(dealt, 0);
+    startAndDeal(0);
 
     // Under openbox Alt+F4 is the window manager's close request.
     X_VERIFY(screen_->pressKeys({QStringLiteral("alt+F4")}));
@@ -80,10 +90,10 @@ void DesktopTest::closeRequestAsksAsExitDoes()
     X_VERIFY(display_->pressKeys(*question, {QStringLiteral("n")}));
     X_VERIFY(display_->waitUntilGone(*question));
     QCOMPARE(game_->process().state(), QProcess::Running);
-    QCOMPARE(screen_->showsBoard(0, board, screen_->counterOn(dealt)), QString());
+    QCOMPARE(screen_->showsBoard(0, board_, screen_->counterOn(dealt_)), QString());
 
     // While "Cannot move !!!" is open, a close request opens no second box.
-    const int hole = Boards::hole(board);
+    const int hole = Boards::hole(board_);
     X_VERIFY(game_->click(GameScreen::boxCentre(GameScreen::boxAt(hole, 1, 1))));
     const std::optional<QString> refusal = screen_->waitForBox(QStringLiteral("^Vennaro$"));
     X_VERIFY(refusal);
@@ -103,16 +113,13 @@ void DesktopTest::closeRequestAsksAsExitDoes()
 
 void DesktopTest::wheelChoosesOnlyWithTheFocus()
 {
-    startGame();
-    const QImage dealt = screen_->chooseAndDeal(0);
-    X_VERIFY(!dealt.isNull());
-    const Board board = screen_->boardOn(dealt, 0);
+    startAndDeal(0);
 
     // Start, just clicked, has the focus: a notch over the list is lost.
     constexpr int WheelDown = 5;
     X_VERIFY(display_->click(game_->toScreen(GameScreen::Combo.center()), 1, WheelDown));
     QTest::qWait(QuietMs);
-    QCOMPARE(screen_->showsBoard(0, board, screen_->counterOn(dealt)), QString());
+    QCOMPARE(screen_->showsBoard(0, board_, screen_->counterOn(dealt_)), QString());
 
     // With the focus, the same notch chooses the next picture.
     X_VERIFY(screen_->focusCombo());
@@ -122,42 +129,74 @@ void DesktopTest::wheelChoosesOnlyWithTheFocus()
 
 void DesktopTest::doubleClickBesideTheHoleIsOneMove()
 {
-    startGame();
-    const QImage dealt = screen_->chooseAndDeal(2);
-    X_VERIFY(!dealt.isNull());
-    Board board = screen_->boardOn(dealt, 2);
-    const int hole = Boards::hole(board);
+    startAndDeal(2);
+    const int hole = Boards::hole(board_);
     const int clicked = GameScreen::boxAt(hole, 0, 1);
 
     X_VERIFY(display_->click(game_->toScreen(GameScreen::boxCentre(clicked)), 2));
-    std::swap(board[std::size_t(hole)], board[std::size_t(clicked)]);
-    QCOMPARE(screen_->showsBoard(2, board, screen_->counterOn(dealt), true), QString());
+    std::swap(board_[std::size_t(hole)], board_[std::size_t(clicked)]);
+    QCOMPARE(screen_->showsBoard(2, board_, screen_->counterOn(dealt_), true), QString());
     // A second click would have landed on the new hole and been refused.
     QCOMPARE(boxesAfterQuiet(QStringLiteral("^Vennaro$")), QStringList());
 }
 
+void DesktopTest::dragOnTheBackgroundMovesTheWindow_data()
+{
+    QTest::addColumn<QPoint>("by");
+    QTest::addColumn<int>("steps");
+    QTest::newRow("slow") << QPoint(100, 0) << 50;
+    QTest::newRow("fast") << QPoint(300, 90) << 1;
+}
+
 void DesktopTest::dragOnTheBackgroundMovesTheWindow()
 {
+    QFETCH(QPoint, by);
+    QFETCH(int, steps);
     startGame();
-    const QRect before = game_->windowGeometry();
-    const QPoint by(80, 60);
-    const QPoint background = game_->toScreen(QPoint(4, Layout::clientSize().height() - 4));
-    QVERIFY2(!display_->drag(background, background), "a click asked the window manager to move the window");
-    const std::optional<QPoint> start = display_->drag(background, background + by);
-    X_VERIFY(start);
-    // The move begins once the pointer has gone a drag's distance from the
-    // press: here where it went half way; the window follows it from there.
-    QCOMPARE(*start, background + by / 2);
-    const QPoint followed = background + by - *start;
-    QVERIFY(QTest::qWaitFor([&] { return game_->updateGeometry() && game_->windowGeometry().topLeft() != before.topLeft(); },
-                            VirtualDisplay::WaitMs));
-    const QPoint moved = game_->windowGeometry().topLeft() - before.topLeft();
-    QVERIFY2((moved - followed).manhattanLength() <= 2,
-             qPrintable(QStringLiteral("moved by (%1,%2), pointer moved by (%3,%4) from the start of the move")
-                            .arg(moved.x())
-                            .arg(moved.y())
-                            .arg(followed.x())
-                            .arg(followed.y())));
+    const QPoint before = game_->windowGeometry().topLeft();
+    // Between the boxes and the title, where the pointer hides no border.
+    const QPoint grabbed =
+        game_->toScreen(QPoint(BoardReader::boxRect(Grid::LastCell).right() + 4, GameScreen::Combo.center().y()));
+    // A click there first must leave the window where it is.
+    X_VERIFY(display_->click(grabbed));
+    X_VERIFY(display_->drag(grabbed, grabbed + by, steps));
+    // Where the grabbed point of the window is, from the pointer.
+    const auto off = [&] { return game_->windowGeometry().topLeft() - before - by; };
+    const auto held = [&] { return std::abs(off().x()) <= 1 && std::abs(off().y()) <= 1; };
+    if (!QTest::qWaitFor([&] { return game_->updateGeometry() && held(); }, VirtualDisplay::WaitMs))
+        QFAIL(qPrintable(QStringLiteral("the grabbed point is (%1,%2) from the pointer").arg(off().x()).arg(off().y())));
+}
+
+// Play by keyboard alone: a refused press's message box answered with Return,
+// and the next keys move at once.
+void DesktopTest::keysCountAfterAMessageBox()
+{
+    startAndDeal(0);
+    const int hole = Boards::hole(board_);
+    const int refused = GameScreen::boxAt(hole, 1, 1);
+    const int beside = Grid::row(refused) * Grid::Side + Grid::column(hole);
+    // Back from Start past Solve, Exit and the list to box 1, the last box in
+    // the tab order, and on to the refused box.
+    const int across = Grid::column(refused) - 1;
+    X_VERIFY(screen_->pressKeys(QStringList(4, QStringLiteral("shift+Tab")) + QStringList(Grid::row(refused), QStringLiteral("Down"))
+                                + QStringList(std::abs(across), across > 0 ? QStringLiteral("Right") : QStringLiteral("Left"))));
+    // A compositor draws the pointer, whose shape follows what is under it.
+    X_VERIFY(display_->moveMouse(QPoint(0, 0)));
+    QTest::qWait(QuietMs);
+    const QImage waiting = display_->screenshot();
+
+    // The message box changes the still screen; once answered, all is as before.
+    X_VERIFY(screen_->pressKeys({QStringLiteral("space")}));
+    QVERIFY2(display_->screenshotWhen([&](const QImage &shot) { return shot != waiting; }) != waiting, "no message box");
+    X_VERIFY(screen_->pressKeys({QStringLiteral("Return")}));
+    QVERIFY2(display_->screenshotWhen([&](const QImage &shot) { return shot == waiting; }) == waiting,
+             "the screen is not as it was before the message box");
+    X_VERIFY(screen_->pressKeys({Grid::column(hole) < Grid::column(refused) ? QStringLiteral("Left") : QStringLiteral("Right"),
+                                 QStringLiteral("space")}));
+    std::swap(board_[std::size_t(hole)], board_[std::size_t(beside)]);
+    // The focus mark leaves the boxes, to let them be read.
+    X_VERIFY(screen_->focusCombo());
+    QCOMPARE(screen_->showsBoard(0, board_, screen_->counterOn(waiting), true), QString());
 }
 
 void DesktopTest::scaledWindow_data()
@@ -230,11 +269,8 @@ void DesktopTest::memoryStaysFlatOverMessageBoxes()
 {
     if (qEnvironmentVariableIsEmpty("VENNARO_MEMORY_SOAK"))
         QSKIP("a soak of its own: ctest -L soak");
-    startGame();
-    const QImage dealt = screen_->chooseAndDeal(0);
-    X_VERIFY(!dealt.isNull());
-    const Board board = screen_->boardOn(dealt, 0);
-    const int hole = Boards::hole(board);
+    startAndDeal(0);
+    const int hole = Boards::hole(board_);
     // Two boxes away from the hole, taken in turn: two quick clicks on one
     // spot would make a double-click, which is one click.
     const QPoint refused[] = {
@@ -248,12 +284,9 @@ void DesktopTest::memoryStaysFlatOverMessageBoxes()
         QStringList commands;
         for (int round = 0; round < times; ++round) {
             const QPoint at = refused[round % 2];
-            commands << QStringLiteral("mousemove") << QString::number(at.x()) << QString::number(at.y())
-                     << QStringLiteral("click") << QStringLiteral("1") << QStringLiteral("sleep") << QStringLiteral("0.05")
-                     << QStringLiteral("key") << QStringLiteral("Return") << QStringLiteral("sleep")
-                     << QStringLiteral("0.03");
+            commands << QStringLiteral("mousemove %1 %2 click 1 sleep 0.05 key Return sleep 0.03").arg(at.x()).arg(at.y()).split(u' ');
         }
-        constexpr int RoundMs = 200;
+        constexpr int RoundMs = 400;
         return display_->run(QStringLiteral("xdotool"), commands, times * RoundMs).has_value();
     };
     X_VERIFY(refuse(100));
