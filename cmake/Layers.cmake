@@ -1,3 +1,7 @@
+# The layers, each depending only on those before it; each is the folder of
+# that name.
+set(VENNARO_LAYERS runtime pictures ui game app)
+
 # vennaro_layer(NAME SOURCE...): the static library vennaro_NAME built from the
 # folder NAME. Its headers are reachable, as "NAME/Header.h", only from targets
 # that link it: each layer gets an include folder of its own holding a link to

@@ -6,8 +6,6 @@
 find_program(VENNARO_LUPDATE lupdate HINTS ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS} NO_DEFAULT_PATH REQUIRED)
 find_program(VENNARO_LRELEASE lrelease HINTS ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS} NO_DEFAULT_PATH REQUIRED)
 file(GLOB VENNARO_TS_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/translations/vennaro_*.ts)
-# Where the program's translatable texts are.
-set(VENNARO_TEXT_FOLDERS runtime pictures ui game app)
 
 # vennaro_add_translations(TARGET): compiles every translation into TARGET's resources.
 function(vennaro_add_translations target)
@@ -30,7 +28,7 @@ endfunction()
 # Brings every translation up to the program's texts: a new text comes in
 # unfinished, one the program no longer has goes.
 add_custom_target(vennaro-lupdate
-  COMMAND ${VENNARO_LUPDATE} -silent -no-obsolete -locations none -I . ${VENNARO_TEXT_FOLDERS} -ts ${VENNARO_TS_FILES}
+  COMMAND ${VENNARO_LUPDATE} -silent -no-obsolete -locations none -I . ${VENNARO_LAYERS} -ts ${VENNARO_TS_FILES}
   WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
   COMMENT "Updating the translations from the program's texts"
   VERBATIM)

@@ -2,12 +2,12 @@
 # Measures the game's start-up against a bare Qt window of the same size and
 # flags: from process start to the window mapped and painted, and the peak
 # resident memory once painted, as seen from outside by vennaro-startup-probe.
-# The game runs in English, and again in each LANGUAGE (as the desktop's
-# LANGUAGE list names it) to weigh its translation and fonts. Prints the
+# The game runs in English, and again in each LOCALE set as a desktop in that
+# language sets it, in LANG alone, to weigh its translation and fonts. Prints the
 # medians side by side with their ratios. Measures only: it fails when a
 # program cannot be measured, never on the figures.
 #
-#   scripts/measure-startup.sh [BUILD_DIR [RUNS [LANGUAGE...]]]   (default build/release, 15, fr)
+#   scripts/measure-startup.sh [BUILD_DIR [RUNS [LOCALE...]]]   (default build/release, 15, fr_FR.UTF-8)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/harness.bash
@@ -16,11 +16,10 @@ enter_virtual_desktop 130 "$@"
 build=${1:-build/release}
 runs=${2:-15}
 languages=("${@:3}")
-((${#languages[@]})) || languages=(fr)
-require_programs cmake ninja
+((${#languages[@]})) || languages=(fr_FR.UTF-8)
 
 # The yardsticks come with the benchmarks.
-configure_build "$build" -DCMAKE_BUILD_TYPE=Release -DVENNARO_BENCHMARKS=ON
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DVENNARO_BENCHMARKS=ON
 cmake --build "$build" -j2 --target vennaro vennaro-bare-window vennaro-startup-probe
 
 results=$(mktemp -d)
@@ -33,12 +32,12 @@ bare=$build/bench/startup/vennaro-bare-window
 # settled.
 settle_ms=300
 
-# measure NAME LANGUAGE PROGRAM...: a locale that is not C, so that LANGUAGE counts.
+# measure NAME LOCALE PROGRAM...
 measure() {
-    QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 LANGUAGE=$2 "$probe" "$settle_ms" "${@:3}" >>"$results/$1"
+    env -u LC_ALL -u LC_MESSAGES -u LC_CTYPE -u LANGUAGE QT_QPA_PLATFORM=xcb LANG=$2 "$probe" "$settle_ms" "${@:3}" >>"$results/$1"
 }
 
-starts=("game en $game" "bare en $bare" "text en $bare --text")
+starts=("game en_US.UTF-8 $game" "bare en_US.UTF-8 $bare" "text en_US.UTF-8 $bare --text")
 for language in "${languages[@]}"; do
     starts+=("$language $language $game")
 done

@@ -2,10 +2,9 @@
 # Runs a command on a virtual desktop of its own: a display from xvfb-run, a
 # session bus from dbus-run-session, and with --window-manager openbox
 # managing the windows, or with --wayland GNOME's compositor mutter filling
-# the display, its socket in VENNARO_WAYLAND_DISPLAY. Fails, naming the
-# packages to install, when a program it or the command needs is missing.
+# the display, its socket in VENNARO_WAYLAND_DISPLAY.
 #
-#   scripts/run-on-virtual-desktop.sh SERVER_NUMBER [--window-manager|--wayland] [--needs "PROGRAM..."] COMMAND...
+#   scripts/run-on-virtual-desktop.sh SERVER_NUMBER [--window-manager|--wayland] COMMAND...
 #
 # SERVER_NUMBER is where the search for a free display starts; tests that run
 # at the same time start from numbers far enough apart.
@@ -19,11 +18,6 @@ if [[ "${1:-}" == --window-manager || "${1:-}" == --wayland ]]; then
   desktop=$1
   shift
 fi
-if [[ "${1:-}" == --needs ]]; then
-  read -ra needed <<<"$2"
-  require_programs "${needed[@]}"
-  shift 2
-fi
 
 XDG_RUNTIME_DIR=$(mktemp -d)
 export XDG_RUNTIME_DIR
@@ -35,7 +29,6 @@ cleanup() {
 trap cleanup EXIT
 
 if [[ "$desktop" == --wayland ]]; then
-  require_programs mutter xdotool
   MUTTER_DEBUG_DUMMY_MODE_SPECS=$VENNARO_SCREEN mutter --nested --wayland --no-x11 --wayland-display=wl-vennaro &
   manager_pid=$!
   timeout 10 bash -c 'until [[ -S $XDG_RUNTIME_DIR/wl-vennaro ]]; do sleep 0.1; done' || { echo "mutter did not start" >&2; exit 1; }
@@ -44,14 +37,12 @@ if [[ "$desktop" == --wayland ]]; then
   xdotool mousemove 0 0 click 1
   export VENNARO_WAYLAND_DISPLAY=wl-vennaro
 elif [[ -n "$desktop" ]]; then
-  require_programs openbox xprop
-  openbox --sm-disable &
+  # Openbox runs its start-up command once it manages the screen; the command
+  # opens a pipe that the script waits on, or gives up when the script ended.
+  mkfifo "$XDG_RUNTIME_DIR/managing"
+  openbox --sm-disable --startup "timeout 20 cp /dev/null $XDG_RUNTIME_DIR/managing" &
   manager_pid=$!
-  # A window manager announces itself on the root window once it manages it.
-  for ((tries = 0; tries < 100; tries++)); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-  done
+  timeout 20 cat "$XDG_RUNTIME_DIR/managing" || { echo "openbox did not start" >&2; exit 1; }
 fi
 
 "$@"

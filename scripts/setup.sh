@@ -26,6 +26,6 @@ install_missing_packages() {
 }
 
 build_release() {
-  configure_build "$BUILD" -DCMAKE_BUILD_TYPE=Release "$@"
+  cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=Release "$@"
   cmake --build "$BUILD"
 }

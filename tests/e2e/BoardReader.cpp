@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 
 // A box shows its cell inside a one-pixel border; the picture's cells lie one
@@ -11,26 +13,13 @@ namespace {
 constexpr QSize Visible = Twips::toPixels(Layout::tile(0)).size() - QSize(2, 2);
 constexpr QPoint CellStep(Twips::toPixels(Layout::TileStepX), Twips::toPixels(Layout::TileStepY));
 
-bool sameBlock(const QImage &first, QPoint firstAt, const QImage &second, QPoint secondAt)
-{
-    if (!first.rect().contains(QRect(firstAt, Visible)) || !second.rect().contains(QRect(secondAt, Visible)))
-        return false;
-    for (int y = 0; y < Visible.height(); ++y) {
-        const auto *a = reinterpret_cast<const QRgb *>(first.constScanLine(firstAt.y() + y)) + firstAt.x();
-        const auto *b = reinterpret_cast<const QRgb *>(second.constScanLine(secondAt.y() + y)) + secondAt.x();
-        for (int x = 0; x < Visible.width(); ++x) {
-            if ((a[x] & RGB_MASK) != (b[x] & RGB_MASK))
-                return false;
-        }
-    }
-    return true;
-}
-
 } // namespace
 
 BoardReader::BoardReader(const QImage &picture)
-    : picture_(picture.convertToFormat(QImage::Format_RGB32))
 {
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    for (int cell = 0; cell < Boxes; ++cell)
+        cells_[std::size_t(cell)] = rgb.copy(cellRect(cell));
 }
 
 QRect BoardReader::boxRect(int box)
@@ -60,12 +49,9 @@ QString BoardReader::describe(const Board &board)
 
 int BoardReader::cellShown(const QImage &screen, QPoint clientOrigin, int box) const
 {
-    const QPoint inside = clientOrigin + insideRect(box).topLeft();
-    for (int cell = 0; cell < Boxes; ++cell) {
-        if (sameBlock(screen, inside, picture_, cellRect(cell).topLeft()))
-            return cell;
-    }
-    return NoCell;
+    const QImage shown = screen.copy(insideRect(box).translated(clientOrigin));
+    const auto found = std::find(cells_.begin(), cells_.end(), shown);
+    return found == cells_.end() ? NoCell : int(found - cells_.begin());
 }
 
 Board BoardReader::read(const QImage &screen, QPoint clientOrigin) const
@@ -80,7 +66,7 @@ QString BoardReader::alikeCells() const
 {
     for (int first = 0; first < Boxes; ++first) {
         for (int second = first + 1; second < Boxes; ++second) {
-            if (sameBlock(picture_, cellRect(first).topLeft(), picture_, cellRect(second).topLeft()))
+            if (cells_[std::size_t(first)] == cells_[std::size_t(second)])
                 return QStringLiteral("cells %1 and %2").arg(first).arg(second);
         }
     }

@@ -7,6 +7,8 @@
 #include <QRect>
 #include <QString>
 
+#include <array>
+
 // Tells which cell of a picture each tile box shows on a screenshot, by
 // comparing the visible part of the box with every cell of the picture.
 class BoardReader
@@ -33,5 +35,5 @@ public:
 private:
     static QRect cellRect(int cell);
 
-    QImage picture_;
+    std::array<QImage, Boxes> cells_;
 };

@@ -123,10 +123,3 @@ std::optional<QString> GameScreen::waitForBox(const QString &namePattern) const
     return display_.waitForWindow({QStringLiteral("--name"), namePattern},
                                   [&](const QString &window) { return window != main; });
 }
-
-QString GameScreen::windowName(const QString &window) const
-{
-    const std::optional<QByteArray> name =
-        display_.run(QStringLiteral("xdotool"), {QStringLiteral("getwindowname"), window});
-    return name ? QString::fromUtf8(*name).trimmed() : QString();
-}

@@ -60,7 +60,6 @@ public:
     // A mapped window other than the main one whose name matches the pattern,
     // e.g. "^Quit\\?" or "^Vennaro$" for the program's message boxes.
     std::optional<QString> waitForBox(const QString &namePattern) const;
-    QString windowName(const QString &window) const;
 
 private:
     const VirtualDisplay &display_;

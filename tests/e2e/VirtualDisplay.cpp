@@ -25,6 +25,14 @@ Result poll(const std::function<Result()> &attempt)
     return result;
 }
 
+// A window can go between finding it and asking about it: the call that
+// asked then returns a failure, which its caller reports, instead of Xlib
+// ending the test.
+int ignoreError(Display *, XErrorEvent *)
+{
+    return 0;
+}
+
 } // namespace
 
 VirtualDisplay::~VirtualDisplay()
@@ -36,6 +44,7 @@ VirtualDisplay::~VirtualDisplay()
 bool VirtualDisplay::open()
 {
     connection_ = XOpenDisplay(nullptr);
+    XSetErrorHandler(ignoreError);
     if (!connection_)
         lastError_ = QStringLiteral("cannot open the X display \"%1\"").arg(qEnvironmentVariable("DISPLAY"));
     return connection_ != nullptr;
@@ -68,12 +77,12 @@ QString VirtualDisplay::lastError() const
     return lastError_;
 }
 
-std::optional<QByteArray> VirtualDisplay::run(const QString &tool, const QStringList &arguments, int timeoutMs) const
+std::optional<QByteArray> VirtualDisplay::xdotool(const QStringList &arguments, int timeoutMs) const
 {
     QProcess process;
     process.setProcessEnvironment(environment());
-    process.start(tool, arguments);
-    const QString command = tool + QLatin1Char(' ') + arguments.join(QLatin1Char(' '));
+    process.start(QStringLiteral("xdotool"), arguments);
+    const QString command = QStringLiteral("xdotool ") + arguments.join(QLatin1Char(' '));
     if (!process.waitForFinished(timeoutMs)) {
         lastError_ = command + QStringLiteral(": ") + process.errorString();
         process.kill();
@@ -124,13 +133,10 @@ QImage VirtualDisplay::screenshotWhen(const std::function<bool(const QImage &)> 
 
 QStringList VirtualDisplay::visibleWindows(const QStringList &criteria) const
 {
-    // search exits with 1 when it finds nothing, which is no failure here.
-    QProcess process;
-    process.setProcessEnvironment(environment());
-    process.start(QStringLiteral("xdotool"),
-                  QStringList{QStringLiteral("search"), QStringLiteral("--onlyvisible")} + criteria);
-    process.waitForFinished(WaitMs);
-    return QString::fromLatin1(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    // search fails when it finds nothing.
+    return QString::fromLatin1(xdotool(QStringList{QStringLiteral("search"), QStringLiteral("--onlyvisible")} + criteria)
+                                   .value_or(QByteArray()))
+        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 std::optional<QString> VirtualDisplay::waitForWindow(const QStringList &criteria,
@@ -158,32 +164,60 @@ bool VirtualDisplay::waitUntilGone(const QString &window) const
 
 bool VirtualDisplay::isMapped(const QString &window) const
 {
-    const std::optional<QByteArray> info = run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), window});
-    return info && info->contains("Map State: IsViewable");
+    XWindowAttributes attributes;
+    return XGetWindowAttributes(connection_, window.toULong(), &attributes) != 0
+        && attributes.map_state == IsViewable;
 }
 
 std::optional<QRect> VirtualDisplay::geometry(const QString &window) const
 {
-    const std::optional<QByteArray> shell =
-        run(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window});
-    if (!shell)
+    XWindowAttributes attributes;
+    int x = 0;
+    int y = 0;
+    Window child = 0;
+    if (XGetWindowAttributes(connection_, window.toULong(), &attributes) == 0
+        || !XTranslateCoordinates(connection_, window.toULong(), attributes.root, 0, 0, &x, &y, &child)) {
+        lastError_ = QStringLiteral("window %1 is gone").arg(window);
         return std::nullopt;
-    QRect rectangle;
-    for (const QByteArray &line : shell->split('\n')) {
-        const QList<QByteArray> pair = line.split('=');
-        if (pair.size() != 2)
-            continue;
-        const int value = pair[1].toInt();
-        if (pair[0] == "X")
-            rectangle.moveLeft(value);
-        else if (pair[0] == "Y")
-            rectangle.moveTop(value);
-        else if (pair[0] == "WIDTH")
-            rectangle.setWidth(value);
-        else if (pair[0] == "HEIGHT")
-            rectangle.setHeight(value);
     }
-    return rectangle;
+    return QRect(x, y, attributes.width, attributes.height);
+}
+
+bool VirtualDisplay::isTopLevel(const QString &window) const
+{
+    Window root = 0;
+    Window parent = 0;
+    Window *children = nullptr;
+    unsigned int count = 0;
+    if (XQueryTree(connection_, window.toULong(), &root, &parent, &children, &count) == 0)
+        return false;
+    XFree(children);
+    return parent == root;
+}
+
+QList<long> VirtualDisplay::property(const QString &window, const char *name) const
+{
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char *data = nullptr;
+    QList<long> values;
+    if (XGetWindowProperty(connection_, window.toULong(), XInternAtom(connection_, name, False), 0, 32, False,
+                           AnyPropertyType, &type, &format, &count, &after, &data)
+            == Success
+        && format == 32)
+        values = QList<long>(reinterpret_cast<const long *>(data), reinterpret_cast<const long *>(data) + count);
+    XFree(data);
+    return values;
+}
+
+QString VirtualDisplay::name(const QString &window) const
+{
+    char *name = nullptr;
+    const QString fetched = XFetchName(connection_, window.toULong(), &name) != 0 ? QString::fromUtf8(name) : QString();
+    XFree(name);
+    return fetched;
 }
 
 std::optional<QRect> VirtualDisplay::outlineOn(const QImage &shot, QSize size)
@@ -206,7 +240,7 @@ std::optional<QRect> VirtualDisplay::outlineOn(const QImage &shot, QSize size)
 bool VirtualDisplay::click(QPoint screenPoint, int count, int button) const
 {
     return moveMouse(screenPoint)
-        && run(QStringLiteral("xdotool"), {QStringLiteral("click"), QStringLiteral("--repeat"), QString::number(count),
+        && xdotool({QStringLiteral("click"), QStringLiteral("--repeat"), QString::number(count),
                                            QStringLiteral("--delay"), QStringLiteral("60"), QString::number(button)});
 }
 
@@ -219,7 +253,7 @@ bool VirtualDisplay::drag(QPoint from, QPoint to, int steps) const
     }
     // A compositor moves a window only while the button is down: the hand
     // rests a moment before it lets go.
-    return run(QStringLiteral("xdotool"), (commands + QStringLiteral(" sleep 0.3 mouseup 1")).split(u' ')).has_value();
+    return xdotool((commands + QStringLiteral(" sleep 0.3 mouseup 1")).split(u' ')).has_value();
 }
 
 bool VirtualDisplay::requestClose(const QString &window) const
@@ -240,19 +274,18 @@ bool VirtualDisplay::requestClose(const QString &window) const
 
 bool VirtualDisplay::moveMouse(QPoint screenPoint) const
 {
-    return run(QStringLiteral("xdotool"),
-               {QStringLiteral("mousemove"), QString::number(screenPoint.x()), QString::number(screenPoint.y())})
+    return xdotool({QStringLiteral("mousemove"), QString::number(screenPoint.x()), QString::number(screenPoint.y())})
         .has_value();
 }
 
 bool VirtualDisplay::focus(const QString &window) const
 {
-    return run(QStringLiteral("xdotool"), {QStringLiteral("windowfocus"), QStringLiteral("--sync"), window})
+    return xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window})
         .has_value();
 }
 
 bool VirtualDisplay::pressKeys(const QString &window, const QStringList &keys) const
 {
     return (window.isEmpty() || focus(window))
-        && run(QStringLiteral("xdotool"), QStringList{QStringLiteral("key")} + keys).has_value();
+        && xdotool(QStringList{QStringLiteral("key")} + keys).has_value();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QList>
 #include <QPoint>
 #include <QProcessEnvironment>
 #include <QRect>
@@ -14,7 +15,7 @@
 struct _XDisplay;
 
 // The X display the test runs on (the virtual one that xvfb-run starts for
-// it), read through libX11 and driven with the X tools. Every call that can
+// it), read through libX11 and driven with xdotool. Every call that can
 // fail leaves the reason in lastError().
 class VirtualDisplay
 {
@@ -36,9 +37,9 @@ public:
     static bool onWayland();
     QString lastError() const;
 
-    // Runs an X tool against this display; its standard output, or nothing
+    // Runs xdotool against this display; its standard output, or nothing
     // when it could not run or did not exit with 0 within timeoutMs.
-    std::optional<QByteArray> run(const QString &tool, const QStringList &arguments, int timeoutMs = WaitMs) const;
+    std::optional<QByteArray> xdotool(const QStringList &arguments, int timeoutMs = WaitMs) const;
 
     QImage screenshot() const;
     // Screenshots until ready accepts one or time is up; the last one taken.
@@ -54,6 +55,11 @@ public:
     std::optional<QRect> geometry(const QString &window) const;
     // A black one-pixel outline of that size on the shot: a window's border.
     static std::optional<QRect> outlineOn(const QImage &shot, QSize size);
+    // Whether the window is a child of the root window, unframed.
+    bool isTopLevel(const QString &window) const;
+    // The values of a property of format 32; empty where the window has none.
+    QList<long> property(const QString &window, const char *name) const;
+    QString name(const QString &window) const;
 
     // Presses and releases mouse button 1 there, count times in a row (two is a
     // double-click); buttons 4 and 5 are the wheel's notches up and down.

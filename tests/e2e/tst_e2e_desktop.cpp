@@ -287,7 +287,7 @@ void DesktopTest::memoryStaysFlatOverMessageBoxes()
             commands << QStringLiteral("mousemove %1 %2 click 1 sleep 0.05 key Return sleep 0.03").arg(at.x()).arg(at.y()).split(u' ');
         }
         constexpr int RoundMs = 400;
-        return display_->run(QStringLiteral("xdotool"), commands, times * RoundMs).has_value();
+        return display_->xdotool(commands, times * RoundMs).has_value();
     };
     X_VERIFY(refuse(100));
     QTest::qWait(QuietMs);

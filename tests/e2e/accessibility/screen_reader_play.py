@@ -86,7 +86,7 @@ def wait_for(what, condition, timeout=TIMEOUT):
 
 
 def xdotool(*arguments, check=True):
-    return subprocess.run(["xdotool", *arguments], check=check, capture_output=True, text=True).stdout
+    return subprocess.run(["xdotool", *arguments], check=check, stdout=subprocess.PIPE, text=True).stdout
 
 
 class Orca:
