@@ -29,8 +29,8 @@ class DesktopTest : public QObject, GameSession
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void cleanup();
+    void initTestCase() { openDisplay(); }
+    void cleanup() { endGame(); }
 
     void closeRequestAsksAsExitDoes();
     void wheelChoosesOnlyWithTheFocus();
@@ -52,16 +52,6 @@ private:
     QImage dealt_;
     Board board_{};
 };
-
-void DesktopTest::initTestCase()
-{
-    openDisplay();
-}
-
-void DesktopTest::cleanup()
-{
-    endGame();
-}
 
 void DesktopTest::startAndDeal(int picture)
 {

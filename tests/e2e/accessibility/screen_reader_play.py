@@ -76,13 +76,11 @@ def check(condition, message):
 
 def wait_for(what, condition, timeout=TIMEOUT):
     deadline = time.monotonic() + timeout
-    while True:
-        value = condition()
-        if value:
-            return value
+    while not (value := condition()):
         if time.monotonic() > deadline:
             raise TimeoutError("waited %.0f s for %s" % (timeout, what))
         time.sleep(0.05)
+    return value
 
 
 def xdotool(*arguments, check=True):
@@ -191,8 +189,7 @@ def path(start, goal):
 
 def neighbours(place):
     row, column = place
-    return [(r, c) for r, c in ((row - 1, column), (row + 1, column), (row, column - 1), (row, column + 1))
-            if 0 <= r < 4 and 0 <= c < 4]
+    return [(row + down, column + right) for down, right in ARROWS if 0 <= row + down < 4 and 0 <= column + right < 4]
 
 
 def place_in(utterances):
