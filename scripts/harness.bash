@@ -8,7 +8,9 @@ PLAY_PACKAGES=(
 )
 # What the tests, benchmarks and checks need besides.
 TEST_PACKAGES=(
-  libbenchmark-dev libx11-dev clang-tidy
+  # Qt's CMake files ask for pkg-config where a machine has it: the tests'
+  # builds have it on every machine, and the same build.
+  libbenchmark-dev libx11-dev clang-tidy pkgconf
   xvfb xauth xdotool openbox
   dbus-daemon at-spi2-core python3-minimal python3-pyatspi weston mutter
   orca speech-dispatcher espeak-ng speech-dispatcher-espeak-ng
