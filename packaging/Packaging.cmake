@@ -70,9 +70,9 @@ set(CPACK_PACKAGE_NAME vennaro)
 set(CPACK_PACKAGE_CONTACT "${VENNARO_PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "sliding picture puzzle on a 4 x 4 board")
 set(CPACK_PACKAGE_DESCRIPTION [[
-Vennaro cuts one of three pictures into sixteen tiles, deals them out in a
-random order with one tile standing for the gap, and asks you to slide them
-back into place one move at a time. Every deal can be solved; a counter
+Vennaro cuts one of three pictures into sixteen pieces, deals them out in a
+random order with one piece standing for the hole, and asks you to slide them
+back into place one move at a time, by mouse, keyboard or screen reader. Every deal can be solved; a counter
 keeps the number of moves.]])
 set(CPACK_GENERATOR DEB)
 set(CPACK_STRIP_FILES ON)
