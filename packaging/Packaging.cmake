@@ -72,8 +72,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "sliding picture puzzle on a 4 x 4 board")
 set(CPACK_PACKAGE_DESCRIPTION [[
 Vennaro cuts one of three pictures into sixteen pieces, deals them out in a
 random order with one piece standing for the hole, and asks you to slide them
-back into place one move at a time, by mouse, keyboard or screen reader. Every deal can be solved; a counter
-keeps the number of moves.]])
+back into place one move at a time, by mouse, keyboard or screen reader.
+Every deal can be solved; a counter keeps the number of moves.]])
 set(CPACK_GENERATOR DEB)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
