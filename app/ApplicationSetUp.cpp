@@ -1,6 +1,7 @@
 #include "app/ApplicationSetUp.h"
 
 #include "ui/FormAccessibility.h"
+#include "ui/TextFace.h"
 
 #include <QApplication>
 #include <QDir>
@@ -17,7 +18,7 @@ ApplicationSetUp::ApplicationSetUp()
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // One face for every control, so no other font is ever loaded.
     QFont font = QApplication::font();
-    font.setFamily(QStringLiteral("Liberation Sans"));
+    font.setFamily(TextFace::standard());
     QApplication::setFont(font);
     // Every size the resources carry, as an icon theme keeps them.
     QIcon icon;

@@ -1,5 +1,7 @@
 #include "app/Translation.h"
 
+#include "ui/TextFace.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
@@ -56,12 +58,15 @@ Translation::Translation(const QStringList &languages)
     if (qt_.load(QStringLiteral("qtbase_") + program_.language(), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qt_);
     QGuiApplication::setLayoutDirection(QLocale(program_.language()).textDirection());
+    TextFace::setLanguage(program_.language());
 }
 
 Translation::~Translation()
 {
-    if (!program_.isEmpty())
-        QGuiApplication::setLayoutDirection(Qt::LayoutDirectionAuto);
+    if (program_.isEmpty())
+        return;
+    QGuiApplication::setLayoutDirection(Qt::LayoutDirectionAuto);
+    TextFace::setLanguage({});
 }
 
 QStringList Translation::desktopLanguages(const QProcessEnvironment &environment)

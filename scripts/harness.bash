@@ -4,7 +4,7 @@
 # What building and playing need.
 PLAY_PACKAGES=(
   g++ cmake ninja-build
-  qt6-base-dev qt6-l10n-tools qt6-wayland fonts-liberation
+  qt6-base-dev qt6-l10n-tools qt6-wayland fonts-liberation libfontconfig-dev
 )
 # What the tests, benchmarks and checks need besides.
 TEST_PACKAGES=(

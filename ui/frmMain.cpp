@@ -8,6 +8,7 @@
 #include "ui/FittingFont.h"
 #include "ui/FormAccessibility.h"
 #include "ui/Layout.h"
+#include "ui/TextFace.h"
 #include "ui/TileBox.h"
 
 #include <QApplication>
@@ -25,11 +26,10 @@
 
 namespace {
 
-// Liberation Sans stands in for Arial and MS Sans Serif, metric-compatible
-// with the first; sizes are points at 96 pixels per inch.
-QFont boldFont(double points)
+// Sizes are points at 96 pixels per inch.
+QFont boldFont(double points, const QString &family)
 {
-    QFont font(QStringLiteral("Liberation Sans"));
+    QFont font(family);
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(qRound(points * 96.0 / 72.0));
     font.setWeight(QFont::Bold);
@@ -51,7 +51,7 @@ void setColors(QWidget *control, QPalette::ColorRole backgroundRole, std::uint32
 QLabel *makeLabel(const QString &text, double points, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
-    label->setFont(boldFont(points));
+    label->setFont(boldFont(points, TextFace::familyFor({text})));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setAutoFillBackground(true);
     setColors(label, QPalette::Window, ColorValue::LightPeach);
@@ -72,7 +72,7 @@ void fitText(QLabel *label)
 
 CommandButton *makeButton(const QString &caption, QWidget *parent)
 {
-    return new CommandButton(caption, ColorValue::LightOrange, boldFont(13.5), parent);
+    return new CommandButton(caption, ColorValue::LightOrange, boldFont(13.5, TextFace::familyFor({caption})), parent);
 }
 
 } // namespace
@@ -100,12 +100,15 @@ frmMain::frmMain(QWidget *parent)
     auto *combo = new ComboBox(client_);
     Combo1_ = combo;
     place(Combo1_, Layout::Combo1);
-    Combo1_->setFont(boldFont(12));
+    QStringList titles;
     for (const PictureClip &set : PictureClip1_)
-        Combo1_->addItem(set.title());
-    Combo1_->setCurrentIndex(-1);
+        titles << set.title();
     //: What the picture list shows until a picture is chosen, 200 pixels wide.
-    Combo1_->setEditText(tr("Choose a picture"));
+    const QString prompt = tr("Choose a picture");
+    Combo1_->setFont(boldFont(12, TextFace::familyFor(titles + QStringList{prompt})));
+    Combo1_->addItems(titles);
+    Combo1_->setCurrentIndex(-1);
+    Combo1_->setEditText(prompt);
     setColors(Combo1_, QPalette::Base, ColorValue::LightPeach);
 
     createTileBoxes();
@@ -136,7 +139,8 @@ void frmMain::createFrame()
     Frame2_->setAutoFillBackground(true);
     setColors(Frame2_, QPalette::Window, ColorValue::LightPeach);
 
-    Text1_ = new CounterBox(QStringLiteral("0"), boldFont(24), Frame2_);
+    // Digits only, which every face has.
+    Text1_ = new CounterBox(QStringLiteral("0"), boldFont(24, TextFace::standard()), Frame2_);
     place(Text1_, Layout::Text1);
     Text1_->setAlignment(Qt::AlignCenter);
     // The counter is the program's to write: typed text would break the next move.
