@@ -3,17 +3,13 @@
 #include <fontconfig/fontconfig.h>
 
 #include <memory>
-#include <optional>
 
 namespace {
 
 template <typename Object>
 using Owned = std::unique_ptr<Object, void (*)(Object *)>;
 
-// As fontconfig tags it: "zh-tw".
-QByteArray languageTag;
-// The desktop's face for it, once asked; empty where it has none.
-std::optional<QString> desktopFace;
+QString chosen = TextFace::standard();
 
 const FcChar8 *fcString(const QByteArray &text)
 {
@@ -27,44 +23,28 @@ Owned<FcPattern> boldPattern(const QByteArray &family)
             FcPatternDestroy};
 }
 
-// The standard face's letters, asked once: they stay the same.
-const FcCharSet *standardLetters()
+Owned<FcLangSet> languageSet(const QByteArray &tag)
 {
-    static const Owned<FcCharSet> letters = [] {
-        const Owned<FcObjectSet> charset(FcObjectSetBuild(FC_CHARSET, nullptr), FcObjectSetDestroy);
-        const Owned<FcFontSet> faces(FcFontList(nullptr, boldPattern(TextFace::standard().toUtf8()).get(), charset.get()),
-                                     FcFontSetDestroy);
-        FcCharSet *found = nullptr;
-        if (faces && faces->nfont > 0)
-            FcPatternGetCharSet(faces->fonts[0], FC_CHARSET, 0, &found);
-        return Owned<FcCharSet>(found ? FcCharSetCopy(found) : nullptr, FcCharSetDestroy);
-    }();
-    return letters.get();
+    Owned<FcLangSet> languages(FcLangSetCreate(), FcLangSetDestroy);
+    FcLangSetAdd(languages.get(), fcString(tag));
+    return languages;
 }
 
-bool standardHasLetters(const QStringList &texts)
+bool standardCovers(const QByteArray &tag)
 {
-    const FcCharSet *standard = standardLetters();
-    if (!standard)
-        return false;
-    for (const QString &text : texts) {
-        for (const char32_t letter : text.toUcs4()) {
-            if (!FcCharSetHasChar(standard, letter))
-                return false;
-        }
-    }
-    return true;
+    const Owned<FcPattern> standard = boldPattern(TextFace::standard().toUtf8());
+    FcPatternAddLangSet(standard.get(), FC_LANG, languageSet(tag).get());
+    const Owned<FcObjectSet> family(FcObjectSetBuild(FC_FAMILY, nullptr), FcObjectSetDestroy);
+    const Owned<FcFontSet> faces(FcFontList(nullptr, standard.get(), family.get()), FcFontSetDestroy);
+    return faces && faces->nfont > 0;
 }
 
 // The face fontconfig gives sans-serif text in the language, or none where
 // even that lacks the language's letters.
-QString askDesktopFace()
+QString desktopFace(const QByteArray &tag)
 {
     const Owned<FcPattern> wanted = boldPattern("sans-serif");
-    FcLangSet *languages = FcLangSetCreate();
-    FcLangSetAdd(languages, fcString(languageTag));
-    FcPatternAddLangSet(wanted.get(), FC_LANG, languages);
-    FcLangSetDestroy(languages);
+    FcPatternAddLangSet(wanted.get(), FC_LANG, languageSet(tag).get());
     FcConfigSubstitute(nullptr, wanted.get(), FcMatchPattern);
     FcDefaultSubstitute(wanted.get());
     FcResult result = FcResultNoMatch;
@@ -72,7 +52,7 @@ QString askDesktopFace()
     FcLangSet *covered = nullptr;
     FcChar8 *family = nullptr;
     if (!match || FcPatternGetLangSet(match.get(), FC_LANG, 0, &covered) != FcResultMatch
-        || FcLangSetHasLang(covered, fcString(languageTag)) == FcLangDifferentLang
+        || FcLangSetHasLang(covered, fcString(tag)) == FcLangDifferentLang
         || FcPatternGetString(match.get(), FC_FAMILY, 0, &family) != FcResultMatch)
         return {};
     return QString::fromUtf8(reinterpret_cast<const char *>(family));
@@ -86,17 +66,20 @@ const QString &TextFace::standard()
     return liberationSans;
 }
 
-void TextFace::setLanguage(const QString &language)
+const QString &TextFace::family()
 {
-    languageTag = language.toLower().replace(u'_', u'-').toUtf8();
-    desktopFace.reset();
+    return chosen;
 }
 
-QString TextFace::familyFor(const QStringList &texts)
+void TextFace::setLanguage(const QString &language)
 {
-    if (languageTag.isEmpty() || standardHasLetters(texts))
-        return standard();
-    if (!desktopFace)
-        desktopFace = askDesktopFace();
-    return desktopFace->isEmpty() ? standard() : *desktopFace;
+    chosen = standard();
+    if (language.isEmpty())
+        return;
+    // As fontconfig tags it: "zh-tw".
+    const QByteArray tag = language.toLower().replace(u'_', u'-').toUtf8();
+    if (standardCovers(tag))
+        return;
+    if (QString face = desktopFace(tag); !face.isEmpty())
+        chosen = face;
 }

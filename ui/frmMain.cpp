@@ -48,10 +48,10 @@ void setColors(QWidget *control, QPalette::ColorRole backgroundRole, std::uint32
     control->setPalette(palette);
 }
 
-QLabel *makeLabel(const QString &text, double points, QWidget *parent)
+QLabel *makeLabel(const QString &text, const QFont &font, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
-    label->setFont(boldFont(points, TextFace::familyFor({text})));
+    label->setFont(font);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setAutoFillBackground(true);
     setColors(label, QPalette::Window, ColorValue::LightPeach);
@@ -72,7 +72,7 @@ void fitText(QLabel *label)
 
 CommandButton *makeButton(const QString &caption, QWidget *parent)
 {
-    return new CommandButton(caption, ColorValue::LightOrange, boldFont(13.5, TextFace::familyFor({caption})), parent);
+    return new CommandButton(caption, ColorValue::LightOrange, boldFont(13.5, TextFace::family()), parent);
 }
 
 } // namespace
@@ -100,15 +100,12 @@ frmMain::frmMain(QWidget *parent)
     auto *combo = new ComboBox(client_);
     Combo1_ = combo;
     place(Combo1_, Layout::Combo1);
-    QStringList titles;
+    Combo1_->setFont(boldFont(12, TextFace::family()));
     for (const PictureClip &set : PictureClip1_)
-        titles << set.title();
-    //: What the picture list shows until a picture is chosen, 200 pixels wide.
-    const QString prompt = tr("Choose a picture");
-    Combo1_->setFont(boldFont(12, TextFace::familyFor(titles + QStringList{prompt})));
-    Combo1_->addItems(titles);
+        Combo1_->addItem(set.title());
     Combo1_->setCurrentIndex(-1);
-    Combo1_->setEditText(prompt);
+    //: What the picture list shows until a picture is chosen, 200 pixels wide.
+    Combo1_->setEditText(tr("Choose a picture"));
     setColors(Combo1_, QPalette::Base, ColorValue::LightPeach);
 
     createTileBoxes();
@@ -117,7 +114,8 @@ frmMain::frmMain(QWidget *parent)
     place(Text2_, Layout::Text2);
     Text2_->hide();
 
-    Label1_ = makeLabel(QStringLiteral("Vennaro"), 27.75, client_);
+    // The title and the counter's digits are the same in every language.
+    Label1_ = makeLabel(QStringLiteral("Vennaro"), boldFont(27.75, TextFace::standard()), client_);
     place(Label1_, Layout::Label1);
     setColors(Label1_, QPalette::WindowText, ColorValue::Navy);
 
@@ -139,7 +137,6 @@ void frmMain::createFrame()
     Frame2_->setAutoFillBackground(true);
     setColors(Frame2_, QPalette::Window, ColorValue::LightPeach);
 
-    // Digits only, which every face has.
     Text1_ = new CounterBox(QStringLiteral("0"), boldFont(24, TextFace::standard()), Frame2_);
     place(Text1_, Layout::Text1);
     Text1_->setAlignment(Qt::AlignCenter);
@@ -159,7 +156,7 @@ void frmMain::createFrame()
     place(cmdExit_, Layout::cmdExit);
 
     //: Title above the move counter, one line of 185 pixels; screen readers speak it as the counter's name.
-    Label2_ = makeLabel(tr("Number of Moves"), 15.75, Frame2_);
+    Label2_ = makeLabel(tr("Number of Moves"), boldFont(15.75, TextFace::family()), Frame2_);
     place(Label2_, Layout::Label2);
     fitText(Label2_);
 }
