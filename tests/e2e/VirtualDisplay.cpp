@@ -3,6 +3,7 @@
 #include "BlackRuns.h"
 
 #include <QDeadlineTimer>
+#include <QTest>
 #include <QProcess>
 #include <QThread>
 
@@ -244,16 +245,18 @@ bool VirtualDisplay::click(QPoint screenPoint, int count, int button) const
                                            QStringLiteral("--delay"), QStringLiteral("60"), QString::number(button)});
 }
 
-bool VirtualDisplay::drag(QPoint from, QPoint to, int steps) const
+bool VirtualDisplay::drag(QPoint from, QPoint to, int steps, const std::function<bool()> &arrived) const
 {
     QString commands = QStringLiteral("mousemove %1 %2 sleep 0.1 mousedown 1").arg(from.x()).arg(from.y());
     for (int step = 1; step <= steps; ++step) {
         const QPoint at = from + (to - from) * step / steps;
         commands += QStringLiteral(" sleep 0.02 mousemove %1 %2").arg(at.x()).arg(at.y());
     }
-    // A compositor moves a window only while the button is down: the hand
-    // rests a moment before it lets go.
-    return xdotool((commands + QStringLiteral(" sleep 0.3 mouseup 1")).split(u' ')).has_value();
+    if (!xdotool(commands.split(u' ')))
+        return false;
+    // Whether it arrived is the caller's to judge, once the button is up.
+    static_cast<void>(QTest::qWaitFor(arrived, WaitMs));
+    return xdotool({QStringLiteral("mouseup"), QStringLiteral("1")}).has_value();
 }
 
 bool VirtualDisplay::requestClose(const QString &window) const

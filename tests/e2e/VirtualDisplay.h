@@ -64,8 +64,10 @@ public:
     // Presses and releases mouse button 1 there, count times in a row (two is a
     // double-click); buttons 4 and 5 are the wheel's notches up and down.
     bool click(QPoint screenPoint, int count = 1, int button = 1) const;
-    // Presses button 1 at from, goes to to in steps, and releases it there.
-    bool drag(QPoint from, QPoint to, int steps) const;
+    // Presses button 1 at from, goes to to in steps, and releases it there
+    // once arrived() holds, or WaitMs later: a compositor moves a window only
+    // while the button is down, and a hand waits for the window to come along.
+    bool drag(QPoint from, QPoint to, int steps, const std::function<bool()> &arrived) const;
     bool moveMouse(QPoint screenPoint) const;
     // Asks the window to close as a window manager's close button does: a
     // WM_DELETE_WINDOW message.

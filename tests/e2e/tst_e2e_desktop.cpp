@@ -147,13 +147,13 @@ void DesktopTest::dragOnTheBackgroundMovesTheWindow()
     // Between the boxes and the title, where the pointer hides no border.
     const QPoint grabbed =
         game_->toScreen(QPoint(BoardReader::boxRect(Grid::LastCell).right() + 4, GameScreen::Combo.center().y()));
-    // A click there first must leave the window where it is.
-    X_VERIFY(display_->click(grabbed));
-    X_VERIFY(display_->drag(grabbed, grabbed + by, steps));
     // Where the grabbed point of the window is, from the pointer.
     const auto off = [&] { return game_->windowGeometry().topLeft() - before - by; };
-    const auto held = [&] { return std::abs(off().x()) <= 1 && std::abs(off().y()) <= 1; };
-    if (!QTest::qWaitFor([&] { return game_->updateGeometry() && held(); }, VirtualDisplay::WaitMs))
+    const auto held = [&] { return game_->updateGeometry() && std::abs(off().x()) <= 1 && std::abs(off().y()) <= 1; };
+    // A click there first must leave the window where it is.
+    X_VERIFY(display_->click(grabbed));
+    X_VERIFY(display_->drag(grabbed, grabbed + by, steps, held));
+    if (!QTest::qWaitFor(held, VirtualDisplay::WaitMs))
         QFAIL(qPrintable(QStringLiteral("the grabbed point is (%1,%2) from the pointer").arg(off().x()).arg(off().y())));
 }
 
