@@ -178,7 +178,12 @@ void DesktopTest::keysCountAfterAMessageBox()
     // The message box changes the still screen; once answered, all is as before.
     X_VERIFY(screen_->pressKeys({QStringLiteral("space")}));
     QVERIFY2(display_->screenshotWhen([&](const QImage &shot) { return shot != waiting; }) != waiting, "no message box");
-    X_VERIFY(screen_->pressKeys({QStringLiteral("Return")}));
+    // Answered in the box, which has the keyboard. On X11 that is its window:
+    // focusing the main one would hand the focus back to the box only a moment
+    // later, and a key in between is lost. Wayland has no window to name.
+    const QString box = VirtualDisplay::onWayland() ? QString() : screen_->waitForBox(QStringLiteral("^Vennaro$")).value_or(QString());
+    QVERIFY(VirtualDisplay::onWayland() || !box.isEmpty());
+    X_VERIFY(display_->pressKeys(box, {QStringLiteral("Return")}));
     QVERIFY2(display_->screenshotWhen([&](const QImage &shot) { return shot == waiting; }) == waiting,
              "the screen is not as it was before the message box");
     X_VERIFY(screen_->pressKeys({Grid::column(hole) < Grid::column(refused) ? QStringLiteral("Left") : QStringLiteral("Right"),
