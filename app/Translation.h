@@ -7,9 +7,9 @@
 
 // The program's texts and Qt's own (the message boxes' buttons) in the first
 // of the desktop's languages that the program speaks, and the window's
-// direction for that language, for as long as the object lives. English needs
-// none and ends the search: where it comes first, or the program speaks none
-// of the languages, nothing is loaded.
+// direction and its texts' face for that language, for as long as the object
+// lives. English needs none and ends the search: where it comes first, or the
+// program speaks none of the languages, nothing is loaded.
 class Translation {
 public:
     // languages: locale names as the desktop writes them ("pt_PT.UTF-8",

@@ -3,8 +3,8 @@
 #include "BlackRuns.h"
 
 #include <QDeadlineTimer>
-#include <QTest>
 #include <QProcess>
+#include <QTest>
 #include <QThread>
 
 #include <X11/Xlib.h>
