@@ -16,7 +16,8 @@ ApplicationSetUp::ApplicationSetUp()
     QApplication::setApplicationVersion(QStringLiteral(VENNARO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(VENNARO_APP_ID));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    // One face for every control, so no other font is ever loaded.
+    // The standard face for every control, so that no other font is loaded
+    // where a translation does not need one.
     QFont font = QApplication::font();
     font.setFamily(TextFace::standard());
     QApplication::setFont(font);
